@@ -1,0 +1,268 @@
+// The host layer. Everything the program asks of the operating system goes
+// through here, in Windows terms: Windows-form paths (C:\DIR\FILE.TXT) over a
+// drive table, DOS attribute bits, private-profile (ini) files, printer
+// ports, the shell and the clock. Only this layer ever sees a host path.
+// No Qt type crosses this interface.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace plat {
+
+// ---------------------------------------------------------------- errors
+// Error codes follow the classic system codes so messages and retries can
+// be keyed on them.
+enum class FileError : int {
+    None = 0,
+    FileNotFound = 2,
+    PathNotFound = 3,
+    AccessDenied = 5,
+    InvalidHandle = 6,
+    NotReady = 21,
+    SharingViolation = 32,
+    DiskFull = 112,
+    FileExists = 80,
+    AlreadyExists = 183,
+    DirNotEmpty = 145,
+    InvalidName = 123,
+    IoError = 1117,
+};
+// The system's own text for an error, e.g. "Access denied".
+std::string ErrorText(FileError e);
+
+// ---------------------------------------------------------------- attributes
+enum : uint32_t {
+    faReadOnly = 0x01,
+    faHidden = 0x02,
+    faSysFile = 0x04,
+    faVolumeID = 0x08,
+    faDirectory = 0x10,
+    faArchive = 0x20,
+    faAnyFile = 0x3F,
+};
+constexpr uint32_t kInvalidAttributes = 0xFFFFFFFFu;
+
+// ---------------------------------------------------------------- times
+// A host file time: seconds since 1970-01-01 UTC plus nanoseconds.
+struct FileTime {
+    int64_t sec = 0;
+    int32_t nsec = 0;
+    bool operator==(const FileTime&) const = default;
+    auto operator<=>(const FileTime&) const = default;
+};
+// The program's date-time: days since 30 December 1899, fraction = time of
+// day, in local time.
+using DateTime = double;
+DateTime FileTimeToDateTime(const FileTime& t);
+FileTime DateTimeToFileTime(DateTime d);
+DateTime Now();
+// Local calendar parts of a date-time value (year 1..9999). False when the
+// value is out of range.
+struct DateParts {
+    int year, month, day, hour, minute, second, msec, dayOfWeek /*1=Sunday*/;
+};
+bool DecodeDateTime(DateTime d, DateParts& out);
+// Builds a date-time from calendar parts; false when they name no valid
+// date or time.
+bool EncodeDate(int year, int month, int day, DateTime& out);
+bool EncodeTime(int hour, int minute, int second, int msec, DateTime& out);
+
+// ---------------------------------------------------------------- drives
+enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CDRom = 5, RamDisk = 6 };
+
+struct Drive {
+    char letter = 0;        // 'A'..'Z'
+    std::string hostRoot;   // host directory the letter maps to
+    DriveType type = DriveType::Fixed;
+    std::string fsType;     // host file system type, when known
+    std::string source;     // mount source (network name of remote drives)
+};
+
+// Loads the drive table from section "Drives" of the given ini file (host
+// path), else from the mount table, and reads section "Ports". Called once
+// at start-up and by tests; safe to call again.
+void InitDrives(const std::string& iniHostPath);
+// Replaces the drive table directly (tests).
+void SetDriveTable(const std::vector<Drive>& drives);
+const std::vector<Drive>& Drives();
+const Drive* FindDrive(char letter);   // nullptr for an unknown letter
+// Bit 0 = A: ... bit 25 = Z:, like the classic logical-drives mask.
+uint32_t LogicalDrives();
+DriveType GetDriveType(char letter);   // NoRootDir for an unknown letter
+std::string VolumeLabel(char letter);  // "" when none
+std::string NetworkName(char letter);  // mount source of a remote drive, else ""
+// Size and free bytes of a drive; false when not readable (drive not ready).
+bool DiskSpace(char letter, int64_t& size, int64_t& freeBytes);
+
+// ---------------------------------------------------------------- paths
+// Makes a Windows-form path absolute: resolves "X:" alone, relative paths
+// against the current directories, "." and "..", and turns "/" into "\".
+// Keeps the spelling the caller gave. Returns "" for an unknown drive.
+std::string ExpandFileName(const std::string& path);
+// Host path of a Windows-form path (made absolute first). A path that does
+// not exist with its exact spelling is resolved component by component
+// without regard to case when exactly one match exists. "LPT1"/"LPT2" map
+// to their port device. nullopt for an unknown drive or a path without one.
+std::optional<std::string> ToHost(const std::string& winPath);
+// Windows-form path of a host path (longest drive root prefix wins).
+std::optional<std::string> FromHost(const std::string& hostPath);
+// Windows-form name of a host file name and back: characters Windows names
+// cannot carry are mapped to U+F000 + code.
+std::string HostNameToWin(const std::string& hostName);
+std::string WinNameToHost(const std::string& winName);
+// The same path, but with the spelling the file system has for every
+// component that exists (case-insensitive lookup). Used where a stored path
+// may be spelled differently from the file system.
+std::string ActualSpelling(const std::string& winPath);
+
+// Current directories: one per drive plus the process's current drive.
+std::string GetCurrentDir();                      // e.g. "C:\WORK"
+std::string GetDriveCurrentDir(char letter);      // "" for an unknown drive
+// Changes the current directory (and drive). False when the directory does
+// not exist or the drive is unknown; nothing changes then.
+bool SetCurrentDir(const std::string& winPath);
+
+// ---------------------------------------------------------------- enumeration
+struct FindData {
+    std::string name;        // Windows-form name (mapped)
+    uint32_t attr = 0;
+    int64_t size = 0;
+    FileTime writeTime, accessTime, changeTime;
+};
+// Windows wildcard match of one name against a mask ("*.*", "*.TXT",
+// "A?C.*"), without regard to case.
+bool MaskMatches(const std::string& mask, const std::string& name);
+// Enumerates dirMask = directory + "\" + mask with a classic attribute mask:
+// hidden files only with faHidden, system files only with faSysFile,
+// directories only with faDirectory; read-only and archive always.
+// "." and ".." are reported for non-root directories when faDirectory is
+// asked, as Windows does. Calls fn for each entry; fn returns false to stop.
+// Returns false when the directory cannot be read (missing, unreadable).
+bool FindFiles(const std::string& dirMask, uint32_t attrMask,
+               const std::function<bool(const FindData&)>& fn);
+// Facts of one file or directory; false when it does not exist.
+bool GetFindData(const std::string& path, FindData& out);
+
+// ---------------------------------------------------------------- file calls
+// Files with Windows semantics, enforced here rather than left to
+// permissions (root is stopped too): a read-only file is not deleted,
+// truncated or opened for writing; rename never replaces a target.
+enum class OpenMode { Read, Write, ReadWrite, CreateTruncate };
+
+class File {
+public:
+    File() = default;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    File(File&& o) noexcept;
+    File& operator=(File&& o) noexcept;
+    ~File();  // closes quietly
+    bool IsOpen() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    const std::string& hostPath() const { return host_; }
+
+private:
+    friend FileError OpenFile(const std::string&, OpenMode, File&);
+    friend FileError CloseFile(File&);
+    int fd_ = -1;
+    std::string host_;
+};
+
+FileError OpenFile(const std::string& winPath, OpenMode mode, File& out);
+FileError ReadFile(File& f, void* buf, size_t n, size_t& got);
+FileError WriteFile(File& f, const void* buf, size_t n, size_t& written);
+FileError SeekFile(File& f, int64_t offset);
+FileError FileSizeOf(File& f, int64_t& size);
+// Copies up to n bytes from in to out at their current offsets in the
+// kernel where it can (copy_file_range), else through a buffer. Counts as
+// one read and one write for fault injection.
+FileError CopyFileRange(File& in, File& out, size_t n, size_t& copied);
+FileError CloseFile(File& f);
+
+FileError DeleteFile(const std::string& winPath);
+FileError RenameFile(const std::string& from, const std::string& to);
+FileError CreateDirectory(const std::string& winPath);
+FileError RemoveDirectory(const std::string& winPath);
+uint32_t GetFileAttributes(const std::string& winPath);  // kInvalidAttributes on failure
+FileError SetFileAttributes(const std::string& winPath, uint32_t attr);
+FileError GetFileTime(const std::string& winPath, FileTime& writeTime);
+FileError SetFileTime(const std::string& winPath, const FileTime& writeTime);
+bool FileExists(const std::string& winPath);       // a file, not a directory
+bool DirectoryExists(const std::string& winPath);
+// True when both paths name the same host file (same device and inode).
+bool SameFile(const std::string& a, const std::string& b);
+
+// ---------------------------------------------------------------- faults
+// Tests make the Nth call (1-based, counted from now) of one kind fail with
+// a chosen error. Several faults may be armed at once.
+enum class FaultOp { Read, Write, Open, Close, Delete, Rename };
+void InjectFault(FaultOp op, int nth, FileError error);
+void ClearFaults();
+
+// ---------------------------------------------------------------- profile
+// Windows private-profile semantics over a text file. The file name is a
+// host path, or a Windows-form path (mapped through the drive table).
+// Reads return at most bufSize - 1 characters.
+std::string ProfileReadString(const std::string& file, const std::string& section,
+                              const std::string& key, const std::string& def,
+                              size_t bufSize = 1024);
+// False when the file cannot be written. The file is replaced atomically.
+bool ProfileWriteString(const std::string& file, const std::string& section,
+                        const std::string& key, const std::string& value);
+// Key names of a section in file order; the names joined with NULs are cut
+// to bufSize bytes as the classic call does.
+std::vector<std::string> ProfileReadKeys(const std::string& file, const std::string& section,
+                                         size_t bufSize = 8192);
+// Removes a key (value nullopt) or a whole section (key empty).
+bool ProfileDelete(const std::string& file, const std::string& section,
+                   const std::string& key = "");
+
+// Where the ini file lives: $QUILBY_INI, else beside the executable (its
+// extension replaced by ".INI") when that folder is writable, else
+// $XDG_CONFIG_HOME/quilby/QUILBY.INI. Host path.
+std::string DefaultIniPath(const std::string& exeHostPath);
+std::string ExecutablePath();  // host path of the running program
+
+// ---------------------------------------------------------------- ports
+// Host device path of "LPT1"/"LPT2" (section "Ports"), "" for other names.
+std::string PortDevice(const std::string& name);
+bool IsPortName(const std::string& name);
+
+// ---------------------------------------------------------------- shell
+// Opens a program or document. Result > 32 is success; 2 missing file,
+// 3 missing directory, 31 no handler, anything else "Error loading file".
+int ShellExecute(const std::string& verb, const std::string& file, const std::string& params,
+                 const std::string& dir);
+// Tests replace the shell so nothing is started; the hook returns the code.
+using ShellHook = std::function<int(const std::string& verb, const std::string& file,
+                                    const std::string& params, const std::string& dir)>;
+void SetShellHook(ShellHook hook);
+
+// ---------------------------------------------------------------- help
+// Text of a help topic from "Quilby.hlp" beside the executable (or the file
+// set by SetHelpFile); nullopt when the topic or the file is missing.
+void SetHelpFile(const std::string& hostPath);
+std::string HelpFile();
+std::optional<std::string> HelpTopic(int topic, std::string* title = nullptr);
+
+// ---------------------------------------------------------------- clock
+uint64_t GetTickCount();  // milliseconds from the steady clock
+// Seconds field (0..59) of the local wall clock; tests inject a clock.
+int ClockSecond();
+void SetClockSecondSource(std::function<int()> source);  // empty = real clock
+// The classic critical-error mode switch; nothing to do on this host.
+inline void SetErrorMode(bool) {}
+
+// ---------------------------------------------------------------- helpers
+std::string UpperCase(const std::string& s);  // ASCII and UTF-8 letters
+std::string LowerCase(const std::string& s);
+bool SameText(const std::string& a, const std::string& b);  // case-insensitive
+std::string TrimRight(const std::string& s);  // blanks (code 32) only
+std::string Trim(const std::string& s);
+
+}  // namespace plat
