@@ -1,0 +1,241 @@
+#include "fileops/file_primitives.h"
+
+#include <algorithm>
+#include <memory>
+#include <numeric>
+
+#include "platform/platform.h"
+#include "shell/progress.h"
+#include "shell/prompter.h"
+
+namespace {
+
+constexpr char kCrLf[] = "\r\n";
+// What FindFiles should report of a directory: everything but volume labels.
+constexpr uint32_t kAllButVolume =
+    plat::faReadOnly | plat::faHidden | plat::faSysFile | plat::faDirectory | plat::faArchive;
+constexpr uint32_t kUserAttributes =
+    plat::faReadOnly | plat::faHidden | plat::faSysFile | plat::faArchive;
+
+[[noreturn]] void Raise(const std::string& message, plat::FileError code) {
+    throw EInOutError(message, static_cast<int>(code));
+}
+
+// The system's own text for a failure, as the shred reports it.
+[[noreturn]] void RaiseSystem(plat::FileError code) { Raise(plat::ErrorText(code), code); }
+
+// Opening the target for writing would truncate the only copy when both
+// paths name the same file: the same path (case aside), or two names of one
+// host file (another drive letter on the same folder, a hard or symbolic
+// link). Two distinct files whose names differ only in case may both exist
+// on a case-sensitive file system and are copied normally.
+bool IsSameFile(const std::string& source, const std::string& target) {
+    if (plat::SameFile(source, target)) return true;
+    std::string a = plat::ExpandFileName(source), b = plat::ExpandFileName(target);
+    if (a.empty() || !plat::SameText(a, b)) return false;
+    return a == b || !(plat::FileExists(source) && plat::FileExists(target));
+}
+
+// Asks before an existing target is overwritten. Printer ports and paths
+// without a drive colon are never asked about.
+CopyResult AskOverwrite(const std::string& target) {
+    if (target.find(':') == std::string::npos || !plat::FileExists(target))
+        return CopyResult::Copied;
+    MsgResult r = prompter().Message("File: " + target + kCrLf + "Already exists. Overwrite?",
+                                     MsgIcon::Question, mbYesNoCancel);
+    if (r == MsgResult::No) return CopyResult::Skipped;
+    if (r == MsgResult::Yes) return CopyResult::Copied;
+    return CopyResult::Aborted;
+}
+
+void WriteAll(plat::File& out, const char* data, size_t n) {
+    size_t written = 0;
+    if (plat::WriteFile(out, data, n, written) != plat::FileError::None || written != n)
+        Raise("Disk full?", plat::FileError::DiskFull);
+}
+
+// Moves the bytes; both files are closed by their handles whatever is
+// raised, and a partly written target stays as it is.
+void CopyData(const std::string& source, const std::string& target, bool formFeed) {
+    plat::File in, out;
+    if (auto e = plat::OpenFile(source, plat::OpenMode::Read, in); e != plat::FileError::None)
+        Raise("Bad open of: " + source, e);
+    if (auto e = plat::OpenFile(target, plat::OpenMode::CreateTruncate, out);
+        e != plat::FileError::None)
+        Raise("Bad open of: " + target, e);
+
+    // A small file gets a buffer one byte larger than itself, so the whole
+    // file comes in one read and the next read finds the end.
+    int64_t size = 0;
+    size_t bufSize = kCopyBlockSize;
+    if (plat::FileSizeOf(in, size) == plat::FileError::None && size >= 0 &&
+        static_cast<uint64_t>(size) < kCopyBlockSize)
+        bufSize = static_cast<size_t>(size) + 1;
+    std::unique_ptr<char[]> buf(new char[bufSize]);
+
+    for (;;) {
+        size_t got = 0;
+        if (auto e = plat::ReadFile(in, buf.get(), bufSize, got); e != plat::FileError::None)
+            Raise("Error reading: " + source, e);
+        if (got == 0) break;
+        WriteAll(out, buf.get(), got);
+    }
+    if (formFeed) {
+        const char ff = 12;
+        WriteAll(out, &ff, 1);
+    }
+    // A failed close of the target may have lost written data: the copy is
+    // not complete, so a move must not go on to delete the source.
+    if (plat::CloseFile(out) != plat::FileError::None) Raise("Disk full?", plat::FileError::DiskFull);
+}
+
+int LeadingSpaces(const std::string& s) {
+    size_t n = s.find_first_not_of(' ');
+    return static_cast<int>(n == std::string::npos ? s.size() : n);
+}
+
+// Names of the entries of dir that FindFiles reports for attrMask, split
+// into directories (without "." and "..") and files.
+void ReadNames(const std::string& dir, uint32_t attrMask, std::vector<std::string>* dirs,
+               std::vector<std::string>* files, int64_t* fileCount) {
+    plat::FindFiles(AddBackslash(dir) + "*.*", attrMask, [&](const plat::FindData& fd) {
+        if (fd.attr & plat::faDirectory) {
+            if (dirs && fd.name != "." && fd.name != "..") dirs->push_back(fd.name);
+        } else {
+            if (files) files->push_back(fd.name);
+            if (fileCount) ++*fileCount;
+        }
+        return true;
+    });
+}
+
+void ScanTree(std::vector<std::string>& lines, const std::string& dir, int depth,
+              int64_t& fileCount, int64_t& dirCount) {
+    ++dirCount;
+    ++depth;
+    std::vector<std::string> subdirs;
+    ReadNames(dir, kAllButVolume, &subdirs, nullptr, &fileCount);
+    for (const auto& name : subdirs) {
+        lines.push_back(std::string(2 * depth, ' ') + name);
+        ScanTree(lines, AddBackslash(dir) + name, depth, fileCount, dirCount);
+    }
+}
+
+}  // namespace
+
+std::string AddBackslash(const std::string& path) {
+    std::string s = plat::TrimRight(path);
+    if (s.empty() || s.back() != '\\') s += '\\';
+    return s;
+}
+
+CopyResult CopyOneFile(const std::string& source, const std::string& target, bool warn,
+                       bool formFeed) {
+    if (IsSameFile(source, target))
+        Raise("Cannot copy a file onto itself: " + source, plat::FileError::AccessDenied);
+    if (warn) {
+        CopyResult answer = AskOverwrite(target);
+        if (answer != CopyResult::Copied) return answer;
+    }
+
+    CopyData(source, target, formFeed);
+
+    // A printer port is a device, not a file: it takes no date or attributes.
+    if (plat::IsPortName(target)) return CopyResult::Copied;
+    plat::FileTime written;
+    if (plat::GetFileTime(source, written) != plat::FileError::None ||
+        plat::SetFileTime(target, written) != plat::FileError::None)
+        Raise("Couldn't set the file date", plat::FileError::AccessDenied);
+    uint32_t attr = plat::GetFileAttributes(source);
+    if (attr != plat::kInvalidAttributes) plat::SetFileAttributes(target, attr & kUserAttributes);
+    return CopyResult::Copied;
+}
+
+bool DeleteOneFile(const std::string& path) {
+    return plat::DeleteFile(path) == plat::FileError::None;
+}
+
+void ShredOneFile(const std::string& path) {
+    plat::File f;
+    if (auto e = plat::OpenFile(path, plat::OpenMode::ReadWrite, f); e != plat::FileError::None)
+        RaiseSystem(e);
+    int64_t size = 0;
+    if (auto e = plat::FileSizeOf(f, size); e != plat::FileError::None) RaiseSystem(e);
+
+    unsigned char block[kShredBlockSize];
+    std::iota(block, block + kShredBlockSize, 0);
+    const int64_t n = size / static_cast<int64_t>(kShredBlockSize);
+    // n blocks cover the whole blocks, one more covers the rest: the file
+    // ends as n + 1 whole blocks.
+    for (int64_t i = 0; i <= n; ++i) {
+        size_t written = 0;
+        if (auto e = plat::WriteFile(f, block, kShredBlockSize, written); e != plat::FileError::None)
+            RaiseSystem(e);
+        if (written != kShredBlockSize) RaiseSystem(plat::FileError::DiskFull);
+        if (i < n) Progress().ProcessEvents();
+    }
+    if (auto e = plat::CloseFile(f); e != plat::FileError::None) RaiseSystem(e);
+    plat::DeleteFile(path);
+}
+
+void MakeDirectoryPath(const std::string& path) {
+    // i counts characters taken (1-based position of the separator found);
+    // the drive and its root are never created.
+    size_t i = 0;
+    if (path.size() >= 2 && path[1] == ':') i = (path.size() >= 3 && path[2] == '\\') ? 3 : 2;
+    while (i < path.size()) {
+        ++i;
+        while (i <= path.size() && path[i - 1] != '\\') ++i;
+        plat::CreateDirectory(path.substr(0, i - 1));
+    }
+}
+
+void ListDirectoryTree(std::vector<std::string>& lines, int64_t& fileCount, int64_t& dirCount) {
+    fileCount = 0;
+    dirCount = 0;
+    if (lines.empty()) lines.push_back(plat::GetCurrentDir());
+    ScanTree(lines, lines[0], 0, fileCount, dirCount);
+}
+
+std::string TreeLinePath(const std::vector<std::string>& lines, size_t k) {
+    if (k >= lines.size()) return std::string();
+    int level = LeadingSpaces(lines[k]);
+    std::string path = plat::Trim(lines[k]);
+    for (size_t j = k; j-- > 0;) {
+        int spaces = LeadingSpaces(lines[j]);
+        if (spaces < level) {
+            level = spaces;
+            // AddBackslash: a drive root ("C:\") already ends in one.
+            path = AddBackslash(plat::Trim(lines[j])) + path;
+        }
+    }
+    return path;
+}
+
+bool DeleteDirectoryFiles(const std::string& dir, bool clearAttributes) {
+    std::vector<std::string> names;
+    ReadNames(dir, kAllButVolume, nullptr, &names, nullptr);
+    for (const auto& name : names) {
+        std::string full = AddBackslash(dir) + name;
+        if (clearAttributes) plat::SetFileAttributes(full, 0);
+        if (plat::DeleteFile(full) != plat::FileError::None) {
+            prompter().Message("Error Deleting: " + plat::UpperCase(full), MsgIcon::Error, mbOK);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetDir, bool warn,
+                        const std::function<void(const std::string& name)>& onFile) {
+    // The names are read first, so files created while copying (a target
+    // inside the source) are never picked up.
+    std::vector<std::string> names;
+    ReadNames(sourceDir, kUserAttributes, nullptr, &names, nullptr);
+    for (const auto& name : names) {
+        if (onFile) onFile(name);
+        CopyResult r =
+            CopyOneFile(AddBackslash(sourceDir) + name, AddBackslash(targetDir) + name, warn, false);
+        if (r == CopyResult::Aborted) throw ECopyDir("Process aborted!");
+    }
+}
