@@ -1,0 +1,88 @@
+// DOS attribute bits over a host file: read-only is the owner's write bit,
+// hidden is a leading "." or the stored bit, and hidden, system and archive
+// live in user.DOSATTRIB as Samba's text form ("0x22") so Samba shares agree.
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/host_internal.h"
+#include "platform/platform.h"
+
+namespace plat {
+
+namespace {
+constexpr const char* kDosAttrib = "user.DOSATTRIB";
+constexpr uint32_t kStoredBits = faHidden | faSysFile | faArchive;
+}  // namespace
+
+namespace detail {
+
+int StoredDosBits(const std::string& hostPath) {
+    char buf[64];
+    ssize_t n = getxattr(hostPath.c_str(), kDosAttrib, buf, sizeof buf - 1);
+    if (n <= 0) return -1;
+    buf[n] = 0;
+    return ParseDosAttrib(buf);
+}
+
+int ParseDosAttrib(const char* text) {
+    if (text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text += 2;
+    char* end = nullptr;
+    unsigned long v = strtoul(text, &end, 16);
+    if (end == text) return -1;
+    return static_cast<int>(v & 0xFF);
+}
+
+uint32_t HostAttributes(const std::string& hostPath, const std::string& name,
+                        const struct stat& st) {
+    uint32_t attr = 0;
+    if (S_ISDIR(st.st_mode)) attr |= faDirectory;
+    if (!(st.st_mode & S_IWUSR)) attr |= faReadOnly;
+    int stored = StoredDosBits(hostPath);
+    if (stored < 0) {
+        if (!S_ISDIR(st.st_mode)) attr |= faArchive;
+    } else {
+        attr |= static_cast<uint32_t>(stored) & kStoredBits;
+    }
+    if (!name.empty() && name[0] == '.' && name != "." && name != "..") attr |= faHidden;
+    return attr;
+}
+
+}  // namespace detail
+
+uint32_t GetFileAttributes(const std::string& winPath) {
+    auto host = ToHost(winPath);
+    struct stat st {};
+    if (!host || stat(host->c_str(), &st) != 0) return kInvalidAttributes;
+    size_t slash = host->rfind('/');
+    return detail::HostAttributes(*host, host->substr(slash + 1), st);
+}
+
+FileError SetFileAttributes(const std::string& winPath, uint32_t attr) {
+    auto host = ToHost(winPath);
+    struct stat st {};
+    if (!host || stat(host->c_str(), &st) != 0) return FileError::FileNotFound;
+    mode_t mode = st.st_mode & 07777;
+    mode_t wanted = (attr & faReadOnly) ? (mode & ~(S_IWUSR | S_IWGRP | S_IWOTH)) : (mode | S_IWUSR);
+    uint32_t stored = attr & kStoredBits;
+    bool isDefault = S_ISDIR(st.st_mode) ? stored == 0 : stored == faArchive;
+    if (isDefault) {
+        if (removexattr(host->c_str(), kDosAttrib) != 0 && errno != ENODATA && errno != ENOTSUP &&
+            errno != EOPNOTSUPP)
+            return detail::ErrnoToError(errno);
+    } else {
+        char buf[16];
+        int n = snprintf(buf, sizeof buf, "0x%x", stored);
+        if (setxattr(host->c_str(), kDosAttrib, buf, static_cast<size_t>(n), 0) != 0)
+            return errno == ENOTSUP || errno == EOPNOTSUPP ? FileError::AccessDenied
+                                                            : detail::ErrnoToError(errno);
+    }
+    if (wanted != mode && chmod(host->c_str(), wanted) != 0) return detail::ErrnoToError(errno);
+    return FileError::None;
+}
+
+}  // namespace plat

@@ -1,0 +1,154 @@
+// Directory enumeration with the classic attribute mask and wildcard mask.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/host_internal.h"
+#include "platform/platform.h"
+
+namespace plat {
+
+namespace {
+
+char Fold(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
+
+bool Match(const char* m, const char* n) {
+    // Iterative glob with backtracking on the last "*".
+    const char* starM = nullptr;
+    const char* starN = nullptr;
+    while (*n) {
+        if (*m == '*') {
+            starM = m++;
+            starN = n;
+        } else if (*m == '?' || (*m && Fold(*m) == Fold(*n))) {
+            ++m;
+            ++n;
+        } else if (starM) {
+            m = starM + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (*m == '*') ++m;
+    return *m == 0;
+}
+
+bool NeedsMapping(const char* s) {
+    for (; *s; ++s) {
+        unsigned char c = static_cast<unsigned char>(*s);
+        if (c < 0x20 || c >= 0x80 || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' ||
+            c == '<' || c == '>' || c == '|')
+            return true;
+    }
+    return false;
+}
+
+FileTime TimeOf(const struct timespec& ts) { return FileTime{ts.tv_sec, static_cast<int32_t>(ts.tv_nsec)}; }
+
+void FillFacts(FindData& fd, const struct stat& st) {
+    fd.size = S_ISDIR(st.st_mode) ? 0 : static_cast<int64_t>(st.st_size);
+    fd.writeTime = TimeOf(st.st_mtim);
+    fd.accessTime = TimeOf(st.st_atim);
+    fd.changeTime = TimeOf(st.st_ctim);
+}
+
+}  // namespace
+
+bool MaskMatches(const std::string& mask, const std::string& name) {
+    if (mask.empty() || mask == "*" || mask == "*.*") return true;
+    if (Match(mask.c_str(), name.c_str())) return true;
+    // "NAME.*" also finds "NAME" without extension, and "*." finds names
+    // without one, as the classic enumeration does.
+    if (name.find('.') == std::string::npos) {
+        if (mask.size() >= 2 && mask.compare(mask.size() - 2, 2, ".*") == 0)
+            return Match(mask.substr(0, mask.size() - 2).c_str(), name.c_str());
+        if (mask.back() == '.') return Match(mask.substr(0, mask.size() - 1).c_str(), name.c_str());
+    }
+    return false;
+}
+
+bool FindFiles(const std::string& dirMask, uint32_t attrMask,
+               const std::function<bool(const FindData&)>& fn) {
+    std::string abs = ExpandFileName(dirMask);
+    size_t slash = abs.rfind('\\');
+    if (slash == std::string::npos) return false;
+    std::string dir = abs.substr(0, slash + 1);
+    std::string mask = abs.substr(slash + 1);
+    auto host = detail::ResolveHost(dir, true);
+    if (!host) return false;
+    int dfd = open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return false;
+    DIR* d = fdopendir(dfd);
+    if (!d) {
+        close(dfd);
+        return false;
+    }
+    bool wantDirs = attrMask & faDirectory;
+    bool isRoot = dir.size() == 3;
+    bool xattrs = true;  // turned off once the file system says it has none
+    std::string hostDir = *host == "/" ? "" : *host;
+    std::string path;
+    FindData fd;
+    while (dirent* e = readdir(d)) {
+        const char* raw = e->d_name;
+        bool dot = raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0));
+        if (dot && (!wantDirs || isRoot)) continue;
+        if (!wantDirs && e->d_type == DT_DIR) continue;
+        fd.name = NeedsMapping(raw) ? HostNameToWin(raw) : std::string(raw);
+        if (!MaskMatches(mask, fd.name)) continue;
+        struct stat st {};
+        if (fstatat(dfd, raw, &st, 0) != 0 && fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;  // vanished meanwhile
+        bool isDir = S_ISDIR(st.st_mode);
+        if (isDir && !wantDirs) continue;
+        uint32_t attr = isDir ? faDirectory : 0;
+        if (!(st.st_mode & S_IWUSR)) attr |= faReadOnly;
+        int stored = -1;
+        if (xattrs && !dot) {
+            path.assign(hostDir).append("/").append(raw);
+            char buf[32];
+            ssize_t n = getxattr(path.c_str(), "user.DOSATTRIB", buf, sizeof buf - 1);
+            if (n > 0) {
+                buf[n] = 0;
+                stored = detail::ParseDosAttrib(buf);
+            } else if (n < 0 && (errno == ENOTSUP || errno == EOPNOTSUPP)) {
+                xattrs = false;
+            }
+        }
+        if (stored < 0) {
+            if (!isDir) attr |= faArchive;
+        } else {
+            attr |= static_cast<uint32_t>(stored) & (faHidden | faSysFile | faArchive);
+        }
+        if (raw[0] == '.' && !dot) attr |= faHidden;
+        if ((attr & faHidden) && !(attrMask & faHidden)) continue;
+        if ((attr & faSysFile) && !(attrMask & faSysFile)) continue;
+        fd.attr = attr;
+        FillFacts(fd, st);
+        if (!fn(fd)) break;
+    }
+    closedir(d);
+    return true;
+}
+
+bool GetFindData(const std::string& path, FindData& out) {
+    std::string abs = ExpandFileName(path);
+    auto host = detail::ResolveHost(abs, true);
+    struct stat st {};
+    if (!host || stat(host->c_str(), &st) != 0) return false;
+    size_t slash = host->rfind('/');
+    std::string name = host->substr(slash + 1);
+    out.name = HostNameToWin(name);
+    out.attr = detail::HostAttributes(*host, name, st);
+    FillFacts(out, st);
+    return true;
+}
+
+}  // namespace plat
