@@ -94,13 +94,13 @@ int LeadingSpaces(const std::string& s) {
     return static_cast<int>(n == std::string::npos ? s.size() : n);
 }
 
-// Names of the entries of dir that FindFiles reports for attrMask, split
-// into directories (without "." and "..") and files.
-void ReadNames(const std::string& dir, uint32_t attrMask, std::vector<std::string>* dirs,
-               std::vector<std::string>* files, int64_t* fileCount) {
+// Entries of dir that FindFiles reports for attrMask, split into
+// directories (without "." and "..") and file names.
+void ReadEntries(const std::string& dir, uint32_t attrMask, std::vector<plat::FindData>* dirs,
+                 std::vector<std::string>* files, int64_t* fileCount) {
     plat::FindFiles(AddBackslash(dir) + "*.*", attrMask, [&](const plat::FindData& fd) {
         if (fd.attr & plat::faDirectory) {
-            if (dirs && fd.name != "." && fd.name != "..") dirs->push_back(fd.name);
+            if (dirs && fd.name != "." && fd.name != "..") dirs->push_back(fd);
         } else {
             if (files) files->push_back(fd.name);
             if (fileCount) ++*fileCount;
@@ -109,15 +109,37 @@ void ReadNames(const std::string& dir, uint32_t attrMask, std::vector<std::strin
     });
 }
 
-void ScanTree(std::vector<std::string>& lines, const std::string& dir, int depth,
+struct TreeDir {
+    std::string path;
+    plat::FindData facts;
+};
+
+// A directory reached again through a link to a directory above it would
+// make the listing endless. Times rule out nearly every candidate without
+// a system call; SameFile decides.
+bool LoopsBack(const std::vector<TreeDir>& chain, const std::string& path,
+               const plat::FindData& facts) {
+    for (const auto& up : chain)
+        if (up.facts.writeTime == facts.writeTime && up.facts.changeTime == facts.changeTime &&
+            plat::SameFile(up.path, path))
+            return true;
+    return false;
+}
+
+void ScanTree(std::vector<std::string>& lines, std::vector<TreeDir>& chain, int depth,
               int64_t& fileCount, int64_t& dirCount) {
     ++dirCount;
     ++depth;
-    std::vector<std::string> subdirs;
-    ReadNames(dir, kAllButVolume, &subdirs, nullptr, &fileCount);
-    for (const auto& name : subdirs) {
-        lines.push_back(std::string(2 * depth, ' ') + name);
-        ScanTree(lines, AddBackslash(dir) + name, depth, fileCount, dirCount);
+    const std::string dir = AddBackslash(chain.back().path);
+    std::vector<plat::FindData> subdirs;
+    ReadEntries(dir, kAllButVolume, &subdirs, nullptr, &fileCount);
+    for (const auto& sub : subdirs) {
+        std::string path = dir + sub.name;
+        if (LoopsBack(chain, path, sub)) continue;
+        lines.push_back(std::string(2 * depth, ' ') + sub.name);
+        chain.push_back({std::move(path), sub});
+        ScanTree(lines, chain, depth, fileCount, dirCount);
+        chain.pop_back();
     }
 }
 
@@ -194,7 +216,9 @@ void ListDirectoryTree(std::vector<std::string>& lines, int64_t& fileCount, int6
     fileCount = 0;
     dirCount = 0;
     if (lines.empty()) lines.push_back(plat::GetCurrentDir());
-    ScanTree(lines, lines[0], 0, fileCount, dirCount);
+    std::vector<TreeDir> chain{{lines[0], {}}};
+    plat::GetFindData(lines[0], chain.back().facts);
+    ScanTree(lines, chain, 0, fileCount, dirCount);
 }
 
 std::string TreeLinePath(const std::vector<std::string>& lines, size_t k) {
@@ -214,7 +238,7 @@ std::string TreeLinePath(const std::vector<std::string>& lines, size_t k) {
 
 bool DeleteDirectoryFiles(const std::string& dir, bool clearAttributes) {
     std::vector<std::string> names;
-    ReadNames(dir, kAllButVolume, nullptr, &names, nullptr);
+    ReadEntries(dir, kAllButVolume, nullptr, &names, nullptr);
     for (const auto& name : names) {
         std::string full = AddBackslash(dir) + name;
         if (clearAttributes) plat::SetFileAttributes(full, 0);
@@ -231,7 +255,7 @@ void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetD
     // The names are read first, so files created while copying (a target
     // inside the source) are never picked up.
     std::vector<std::string> names;
-    ReadNames(sourceDir, kUserAttributes, nullptr, &names, nullptr);
+    ReadEntries(sourceDir, kUserAttributes, nullptr, &names, nullptr);
     for (const auto& name : names) {
         if (onFile) onFile(name);
         CopyResult r =
