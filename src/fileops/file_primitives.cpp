@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <numeric>
+#include <unordered_set>
 
 #include "platform/platform.h"
 #include "shell/progress.h"
@@ -39,8 +40,7 @@ bool IsSameFile(const std::string& source, const std::string& target) {
 // Asks before an existing target is overwritten. Printer ports and paths
 // without a drive colon are never asked about.
 CopyResult AskOverwrite(const std::string& target) {
-    if (target.find(':') == std::string::npos || !plat::FileExists(target))
-        return CopyResult::Copied;
+    if (target.find(':') == std::string::npos) return CopyResult::Copied;
     MsgResult r = prompter().Message("File: " + target + kCrLf + "Already exists. Overwrite?",
                                      MsgIcon::Question, mbYesNoCancel);
     if (r == MsgResult::No) return CopyResult::Skipped;
@@ -55,22 +55,23 @@ void WriteAll(plat::File& out, const char* data, size_t n) {
 }
 
 // Moves the bytes; both files are closed by their handles whatever is
-// raised, and a partly written target stays as it is.
-void CopyData(const std::string& source, const std::string& target, bool formFeed) {
+// raised, and a partly written target stays as it is. Answers the source's
+// facts (read once, for the buffer size, the date and the attributes).
+bool CopyData(const std::string& source, const std::string& target, bool formFeed,
+              plat::FindData& facts) {
     plat::File in, out;
     if (auto e = plat::OpenFile(source, plat::OpenMode::Read, in); e != plat::FileError::None)
         Raise("Bad open of: " + source, e);
+    const bool haveFacts = plat::GetFindData(source, facts);
     if (auto e = plat::OpenFile(target, plat::OpenMode::CreateTruncate, out);
         e != plat::FileError::None)
         Raise("Bad open of: " + target, e);
 
     // A small file gets a buffer one byte larger than itself, so the whole
     // file comes in one read and the next read finds the end.
-    int64_t size = 0;
     size_t bufSize = kCopyBlockSize;
-    if (plat::FileSizeOf(in, size) == plat::FileError::None && size >= 0 &&
-        static_cast<uint64_t>(size) < kCopyBlockSize)
-        bufSize = static_cast<size_t>(size) + 1;
+    if (haveFacts && facts.size >= 0 && static_cast<uint64_t>(facts.size) < kCopyBlockSize)
+        bufSize = static_cast<size_t>(facts.size) + 1;
     std::unique_ptr<char[]> buf(new char[bufSize]);
 
     for (;;) {
@@ -87,6 +88,32 @@ void CopyData(const std::string& source, const std::string& target, bool formFee
     // A failed close of the target may have lost written data: the copy is
     // not complete, so a move must not go on to delete the source.
     if (plat::CloseFile(out) != plat::FileError::None) Raise("Disk full?", plat::FileError::DiskFull);
+    return haveFacts;
+}
+
+// CopyOneFile; targetAbsent says the caller already knows that no file of
+// the target's name (in any case) exists, which spares a lookup per file.
+CopyResult CopyFile(const std::string& source, const std::string& target, bool warn,
+                    bool formFeed, bool targetAbsent) {
+    const bool exists = !targetAbsent && plat::FileExists(target);
+    if (exists && IsSameFile(source, target))
+        Raise("Cannot copy a file onto itself: " + source, plat::FileError::AccessDenied);
+    if (warn && exists) {
+        CopyResult answer = AskOverwrite(target);
+        if (answer != CopyResult::Copied) return answer;
+    }
+
+    plat::FindData facts;
+    const bool haveFacts = CopyData(source, target, formFeed, facts);
+
+    // A printer port is a device, not a file: it takes no date or attributes.
+    if (plat::IsPortName(target)) return CopyResult::Copied;
+    if (!haveFacts || plat::SetFileTime(target, facts.writeTime) != plat::FileError::None)
+        Raise("Couldn't set the file date", plat::FileError::AccessDenied);
+    // The re-created target has the normal attributes already.
+    if ((facts.attr & kUserAttributes) != plat::faArchive)
+        plat::SetFileAttributes(target, facts.attr & kUserAttributes);
+    return CopyResult::Copied;
 }
 
 int LeadingSpaces(const std::string& s) {
@@ -153,24 +180,7 @@ std::string AddBackslash(const std::string& path) {
 
 CopyResult CopyOneFile(const std::string& source, const std::string& target, bool warn,
                        bool formFeed) {
-    if (IsSameFile(source, target))
-        Raise("Cannot copy a file onto itself: " + source, plat::FileError::AccessDenied);
-    if (warn) {
-        CopyResult answer = AskOverwrite(target);
-        if (answer != CopyResult::Copied) return answer;
-    }
-
-    CopyData(source, target, formFeed);
-
-    // A printer port is a device, not a file: it takes no date or attributes.
-    if (plat::IsPortName(target)) return CopyResult::Copied;
-    plat::FileTime written;
-    if (plat::GetFileTime(source, written) != plat::FileError::None ||
-        plat::SetFileTime(target, written) != plat::FileError::None)
-        Raise("Couldn't set the file date", plat::FileError::AccessDenied);
-    uint32_t attr = plat::GetFileAttributes(source);
-    if (attr != plat::kInvalidAttributes) plat::SetFileAttributes(target, attr & kUserAttributes);
-    return CopyResult::Copied;
+    return CopyFile(source, target, warn, formFeed, false);
 }
 
 bool DeleteOneFile(const std::string& path) {
@@ -256,10 +266,20 @@ void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetD
     // inside the source) are never picked up.
     std::vector<std::string> names;
     ReadEntries(sourceDir, kUserAttributes, nullptr, &names, nullptr);
+    // What the target directory holds, by name without regard to case; a
+    // name not among them needs no lookup of its own.
+    std::unordered_set<std::string> present;
+    plat::FindFiles(AddBackslash(targetDir) + "*.*", plat::faAnyFile, [&](const plat::FindData& fd) {
+        present.insert(plat::UpperCase(fd.name));
+        return true;
+    });
     for (const auto& name : names) {
         if (onFile) onFile(name);
-        CopyResult r =
-            CopyOneFile(AddBackslash(sourceDir) + name, AddBackslash(targetDir) + name, warn, false);
+        const std::string upper = plat::UpperCase(name);
+        const bool absent = present.count(upper) == 0;
+        CopyResult r = CopyFile(AddBackslash(sourceDir) + name, AddBackslash(targetDir) + name, warn,
+                                false, absent);
         if (r == CopyResult::Aborted) throw ECopyDir("Process aborted!");
+        present.insert(upper);
     }
 }
