@@ -406,6 +406,27 @@ TEST_F(FilePrimitivesTest, CopyDirectoryFilesCopiesFilesOnly) {
     EXPECT_THROW(CopyDirectoryFiles("C:\\SRC", "D:\\NODIR", false, nullptr), EInOutError);
 }
 
+TEST_F(FilePrimitivesTest, CopyDirectoryFilesAsksForEveryNameAlreadyThereInAnyCase) {
+    env.WriteFile("c/SRC/README.TXT", "new readme");
+    env.WriteFile("c/SRC/a.txt", "lower a");
+    env.WriteFile("c/SRC/A.TXT", "upper a");
+    env.WriteFile("d/DST/readme.txt", "old readme");
+    env.prompts.answers = {MsgResult::No, MsgResult::No};
+    CopyDirectoryFiles("C:\\SRC", "D:\\DST", true, nullptr);
+    // readme.txt was there before; one of a.txt / A.TXT was made by this copy.
+    ASSERT_EQ(env.prompts.seen.size(), 2u);
+    EXPECT_EQ(env.prompts.seen[0].text.rfind("File: D:\\DST\\", 0), 0u);
+    EXPECT_EQ(env.ReadFile("d/DST/readme.txt"), "old readme");
+    EXPECT_FALSE(env.Exists("d/DST/README.TXT"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(env.Host("d/DST")), fs::directory_iterator()), 2);
+
+    // A folder copied into itself: every file is refused, none is lost.
+    EXPECT_THROW(CopyDirectoryFiles("C:\\SRC", "C:\\SRC", false, nullptr), EInOutError);
+    EXPECT_EQ(env.ReadFile("c/SRC/a.txt"), "lower a");
+    EXPECT_EQ(env.ReadFile("c/SRC/A.TXT"), "upper a");
+    EXPECT_EQ(env.ReadFile("c/SRC/README.TXT"), "new readme");
+}
+
 TEST(AddBackslashTest, EndsWithExactlyOneBackslash) {
     EXPECT_EQ(AddBackslash("C:\\DIR"), "C:\\DIR\\");
     EXPECT_EQ(AddBackslash("C:\\DIR  "), "C:\\DIR\\");
