@@ -47,6 +47,8 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent) {
     setObjectName("mainform");
     setWindowTitle("Quilby for Windows");
     setWindowIcon(QIcon(":/Quilby"));
+    // Children without their own icon show the program's.
+    QApplication::setWindowIcon(windowIcon());
     resize(456, 367);
 
     MDIArea = new QMdiArea(this);
