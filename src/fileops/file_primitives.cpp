@@ -48,6 +48,12 @@ CopyResult AskOverwrite(const std::string& target) {
     return CopyResult::Aborted;
 }
 
+bool DotName(const std::string& path) {
+    size_t start = path.find_last_of("\\:");
+    start = start == std::string::npos ? 0 : start + 1;
+    return start < path.size() && path[start] == '.';
+}
+
 void WriteAll(plat::File& out, const char* data, size_t n) {
     size_t written = 0;
     if (plat::WriteFile(out, data, n, written) != plat::FileError::None || written != n)
@@ -110,9 +116,11 @@ CopyResult CopyFile(const std::string& source, const std::string& target, bool w
     if (plat::IsPortName(target)) return CopyResult::Copied;
     if (!haveFacts || plat::SetFileTime(target, facts.writeTime) != plat::FileError::None)
         Raise("Couldn't set the file date", plat::FileError::AccessDenied);
-    // The re-created target has the normal attributes already.
-    if ((facts.attr & kUserAttributes) != plat::faArchive)
-        plat::SetFileAttributes(target, facts.attr & kUserAttributes);
+    // The re-created target already has the normal attributes (and hidden
+    // when its name starts with a dot); only other bits need writing.
+    const uint32_t wanted = facts.attr & kUserAttributes;
+    if (wanted != (plat::faArchive | (DotName(target) ? plat::faHidden : 0)))
+        plat::SetFileAttributes(target, wanted);
     return CopyResult::Copied;
 }
 

@@ -76,6 +76,15 @@ TEST_F(FilePrimitivesTest, CopyCarriesDataDateAndAttributesOver) {
     EXPECT_EQ(copied, when);
     EXPECT_EQ(plat::GetFileAttributes("C:\\DST\\A.TXT"), plat::faHidden | plat::faSysFile);
     EXPECT_TRUE(env.prompts.seen.empty());
+
+    // Hidden by its dot name: a copy under a plain name stays hidden; a
+    // plain file copied over a hidden one comes out plain.
+    env.WriteFile("c/SRC/.profile", "p");
+    EXPECT_EQ(CopyOneFile("C:\\SRC\\.profile", "C:\\DST\\PROFILE", false, false), CopyResult::Copied);
+    EXPECT_EQ(plat::GetFileAttributes("C:\\DST\\PROFILE"), plat::faHidden | plat::faArchive);
+    env.WriteFile("c/SRC/PLAIN.TXT", "plain");
+    EXPECT_EQ(CopyOneFile("C:\\SRC\\PLAIN.TXT", "C:\\DST\\A.TXT", false, false), CopyResult::Copied);
+    EXPECT_EQ(plat::GetFileAttributes("C:\\DST\\A.TXT"), plat::faArchive);
 }
 
 TEST_F(FilePrimitivesTest, FilesLargerThanOneBlockCopyByteForByte) {
