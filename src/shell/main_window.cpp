@@ -78,10 +78,12 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent) {
 
 Tmainform::~Tmainform() {
     qApp->removeEventFilter(this);
-    // Children go first, while they can still reach the main window.
+    // Children go first, while they can still reach their own frame.
+    Tmainform* installed = theMainForm;
+    theMainForm = this;
     for (QMdiSubWindow* w : MDIArea->subWindowList()) delete w;
+    theMainForm = installed == this ? nullptr : installed;
     if (&Progress() == this) SetProgress(nullptr);
-    theMainForm = nullptr;
 }
 
 // ---------------------------------------------------------------- settings

@@ -1,6 +1,7 @@
 #include "shell/quilby_application_qt.h"
 
 #include "shell/main_window.h"
+#include "shell/program_parts_qt.h"
 #include "shell/prompter_qt.h"
 #include "shell/startup.h"
 
@@ -20,6 +21,7 @@ int RunQuilby(int argc, char** argv) {
     int code = 0;
     {
         Tmainform form;
+        InstallProgramParts(form);
         form.show();
         code = app.exec();
     }

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QToolTip>
+#include <map>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -700,4 +702,58 @@ TEST(HelpFile, EveryTopicTheProgramOpensIsShipped) {
         EXPECT_FALSE(title.empty()) << topic;
         EXPECT_FALSE(text->empty()) << topic;
     }
+}
+
+TEST_F(MainWindowTest, ApplicationsMenuListsTheChosenCategory) {
+    std::map<std::string, std::vector<std::string>> apps = {
+        {"Editors", {"Notepad", "Write", "Vi"}},
+        {"Tools", {"T1", "T2", "T3", "T4", "T5", "T6", "T7", "T8", "T9", "T10", "T11", "T12"}}};
+    form->ApplicationCategories = [] { return std::vector<std::string>{"Editors", "Tools"}; };
+    form->ApplicationNames = [&](const std::string& c) { return apps[c]; };
+    form->ReloadCategoryBox();
+    ASSERT_EQ(Bar()->CB_Category->currentText(), "Editors");
+
+    QMenu menu;
+    QList<QAction*> items;
+    for (int i = 1; i <= 9; ++i) items << menu.addAction(QStringLiteral("&A%1").arg(i));
+    QAction* more = menu.addAction("&More ...");
+    TFakeDirWindow dir("C:\\");
+    dir.FillAppMenu(items, more);
+    EXPECT_EQ(items[0]->text(), "&1: Notepad");
+    EXPECT_EQ(items[2]->text(), "&3: Vi");
+    EXPECT_EQ(items[2]->data().toInt(), 2);
+    EXPECT_TRUE(items[2]->isVisible());
+    for (int i = 3; i < 9; ++i) {
+        EXPECT_FALSE(items[i]->isVisible()) << i;
+        EXPECT_FALSE(items[i]->isEnabled()) << i;
+    }
+    EXPECT_FALSE(more->isVisible());
+
+    Bar()->CB_Category->setCurrentIndex(1);
+    dir.FillAppMenu(items, more);
+    for (int i = 0; i < 9; ++i) EXPECT_TRUE(items[i]->isVisible()) << i;
+    EXPECT_EQ(items[8]->text(), "&9: T9");
+    EXPECT_TRUE(more->isVisible());
+}
+
+TEST_F(MainWindowTest, HintSettingsApplyToTheApplication) {
+    form.reset();
+    AppIni().WriteBool("Application", "ShowHint", false);
+    AppIni().WriteInteger("Application", "HintColor", 0x00FFFF);  // yellow, stored BGR
+    form = std::make_unique<Tmainform>();
+    EXPECT_EQ(QToolTip::palette().color(QPalette::ToolTipBase), QColor(255, 255, 0));
+    // Hints off: a tool tip request never reaches the control.
+    struct Probe : QWidget {
+        int tips = 0;
+        bool event(QEvent* e) override {
+            if (e->type() == QEvent::ToolTip) ++tips;
+            return QWidget::event(e);
+        }
+    } probe;
+    QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), QPoint(1, 1));
+    QApplication::sendEvent(&probe, &help);
+    EXPECT_EQ(probe.tips, 0);
+    form->ShowHint = true;
+    QApplication::sendEvent(&probe, &help);
+    EXPECT_EQ(probe.tips, 1);
 }
