@@ -1,4 +1,5 @@
 #include "dirwin/file_list.h"
+#include "dirwin/file_sort.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -135,6 +137,63 @@ TEST_F(FileListTest, DateTiesFallToTheNextKey) {
     Make("m.q", 5, 20);
     Read(Options("DN"));
     EXPECT_EQ(Names(), (std::vector<std::string>{"m.q", "a.q", "z.q"}));
+}
+
+// The list is sorted once after the read; for distinct keys that must be the
+// order that inserting each file at its place by binary search gives.
+std::vector<TFileEntry> InsertEachInTurn(const std::vector<TFileEntry>& found,
+                                         const TSortOrder& order) {
+    std::vector<TFileEntry> list;
+    for (const TFileEntry& e : found) {
+        if (list.empty()) {
+            list.push_back(e);
+            continue;
+        }
+        int lo = 0, hi = static_cast<int>(list.size()) - 1;
+        for (;;) {
+            const int mid = lo + (hi - lo) / 2;
+            const int c = order.Compare(list[mid], e);
+            if (lo == mid && mid == hi) {
+                list.insert(list.begin() + (c < 0 ? mid + 1 : mid), e);
+                break;
+            }
+            if (c == 0) {
+                list.insert(list.begin() + mid, e);
+                break;
+            }
+            if (c > 0)
+                hi = mid;
+            else
+                lo = mid + 1;
+        }
+    }
+    return list;
+}
+
+TEST(FileListSort, SortingOnceEqualsSortedInsertionForDistinctKeys) {
+    std::mt19937 rng(7);
+    std::vector<TFileEntry> found;
+    const char* exts[] = {"", "TXT", "txt", "TX", "a", "\xC3\xA9"};
+    for (int i = 0; i < 400; ++i) {
+        TFileEntry e;
+        e.Name = std::to_string(rng() % 100000) + "_" + std::to_string(i);  // unique
+        e.Ext = exts[rng() % 6];
+        e.Size = static_cast<int64_t>(i) * 7919 % 400;                      // unique
+        e.Time = plat::FileTime{kBaseTime + static_cast<int64_t>(i) * 104729 % 400, 0};  // unique
+        found.push_back(e);
+    }
+    for (const char* keys : {"END", "D   ", "S   ", "N", "E   ", "SN", "X D"}) {
+        const TSortOrder order(keys);
+        std::vector<TFileEntry> sorted = found;
+        std::sort(sorted.begin(), sorted.end(), order);
+        const std::vector<TFileEntry> inserted = InsertEachInTurn(found, order);
+        ASSERT_EQ(sorted.size(), inserted.size());
+        for (size_t i = 0; i < sorted.size(); ++i)
+            if (order.Compare(sorted[i], inserted[i]) != 0) {
+                ADD_FAILURE() << "keys '" << keys << "' differ at " << i;
+                break;
+            }
+    }
 }
 
 // ---------------------------------------------------------------- filters
