@@ -1,0 +1,86 @@
+// A small directory window for the tagging dialogs' tests: it reads a real
+// directory into its file list (every file, hidden and system ones too) and
+// counts the status updates and repaints the dialogs ask for. Also makes
+// the test files with chosen sizes, times and attributes.
+#pragma once
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "dirwin/mdi_child_window.h"
+#include "platform/platform.h"
+#include "shell/main_window.h"
+#include "support/test_env.h"
+
+class TFakeTagWindow : public TMDIChild {
+public:
+    explicit TFakeTagWindow(const std::string& directory) : directory_(directory) {
+        Options.SortKeys = "N";
+        Options.Wildcards = "*.*";
+        Options.A_Archive = Options.A_readonly = Options.A_Hidden = Options.A_System = true;
+        setWindowTitle(QString::fromStdString(directory));
+        ReadDirectory();
+        statusUpdates = 0;
+    }
+
+    int statusUpdates = 0, repaints = 0;
+
+    std::string GetDirectory() override { return directory_; }
+    void WriteTaggedList(const std::string& fileName) override { FileList.WriteTaggedList(fileName); }
+    bool ShowsPath(const std::string& path) override { return plat::SameText(path, directory_); }
+    void ReadDirectory() override {
+        FileList.ReadDirectory(directory_, Options);
+        UpdateStatus();
+    }
+    void Refresh() override { ReadDirectory(); }
+    std::string GetSelectedDirectory() override { return directory_; }
+    char GetDrive() override { return directory_[0]; }
+    std::string GetEntryPath(int index) override { return FileList.GetEntryPath(index); }
+    void SetupHeader() override {}
+    // Shows the counters in the main window when there is one.
+    void UpdateStatus() override {
+        ++statusUpdates;
+        if (!MainForm()) return;
+        TDirectoryStatus s;
+        s.EntryCount = FileList.GetEntryCount();
+        s.EntryBytes = FileList.GetEntryBytes();
+        s.TaggedCount = FileList.GetTaggedCount();
+        s.TaggedBytes = FileList.GetTaggedBytes();
+        s.SortKeys = Options.SortKeys;
+        s.Wildcards = Options.Wildcards;
+        MainForm()->ShowDirectoryStatus(s);
+    }
+    void RepaintList() override { ++repaints; }
+    int GetCurrentIndex() override { return -1; }
+    bool ApplyListFont() override { return false; }
+    void CancelDrag() override {}
+
+    // Names of the tagged entries, in list order, joined with blanks.
+    std::string TaggedNames() {
+        std::string names;
+        for (int i = FirstTagged(); i >= 0; i = NextTagged(i))
+            names += (names.empty() ? "" : " ") + GetEntryName(i);
+        return names;
+    }
+
+private:
+    std::string directory_;
+};
+
+// A local date-time.
+inline plat::DateTime TagTestTime(int year, int month, int day, int hour = 12, int minute = 0) {
+    plat::DateTime date = 0, time = 0;
+    EXPECT_TRUE(plat::EncodeDate(year, month, day, date));
+    EXPECT_TRUE(plat::EncodeTime(hour, minute, 0, 0, time));
+    return date + time;
+}
+
+// A real file C:\<dir>\<name> of size bytes, last written at when, with attr.
+inline void MakeTagTestFile(TestEnv& env, const std::string& dir, const std::string& name,
+                            size_t size, plat::DateTime when, uint32_t attr = plat::faArchive) {
+    env.WriteFile("c/" + dir + "/" + name, std::string(size, 'x'));
+    const std::string path = "C:\\" + dir + "\\" + name;
+    ASSERT_EQ(plat::SetFileTime(path, plat::DateTimeToFileTime(when)), plat::FileError::None);
+    ASSERT_EQ(plat::SetFileAttributes(path, attr), plat::FileError::None) << name;
+}
