@@ -1,0 +1,37 @@
+// The run of the copy-directory dialog: for each line of a tree listing,
+// creates its directory below the destination (and the base directory) and
+// copies its files there. Qt-free; the dialog owns one, forwards a
+// confirmed Cancel to CancelRequested and selects lines on request.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TTreeCopy {
+public:
+    std::string Destination;     // an existing directory
+    std::string BaseName;        // "" copies the root straight into Destination
+    bool IncludeSubDirectories = true;
+    bool WarnOverwrite = true;
+
+    bool OperationRunning = false;
+    bool CancelRequested = false;
+
+    std::function<void(size_t line)> SelectLine;
+    // Receives each file's bare name before it is copied.
+    std::function<void(const std::string& name)> OnFile;
+
+    // The directory that receives the root's files: Destination plus the
+    // base directory, with a trailing backslash. Never cut, however long.
+    std::string TargetOf(const std::vector<std::string>& lines, size_t line) const;
+
+    // Runs over lines (line 0 the root), or over the root alone without
+    // IncludeSubDirectories. Stops at a directory that cannot be made
+    // ("Error Creating: "), silently at a Cancel of the overwrite question,
+    // and before the next directory when a copy failure ("Error Copying
+    // files: ") is answered with Cancel. Events are processed after every
+    // directory; the gauge is hidden however the run ends.
+    void Run(const std::vector<std::string>& lines);
+};

@@ -1,0 +1,57 @@
+#include "fileops/dir_tree_remove.h"
+
+#include "fileops/dir_paths.h"
+#include "fileops/file_primitives.h"
+#include "platform/platform.h"
+#include "shell/progress.h"
+#include "shell/prompter.h"
+
+namespace {
+
+// Removes one directory. The process must not be left in a directory that
+// is gone: when it held the current directory, that moves to its parent.
+bool RemoveOne(const std::string& path) {
+    const bool holdsCurrent = IsAtOrBelow(plat::GetCurrentDir(), path);
+    if (plat::RemoveDirectory(path) != plat::FileError::None) return false;
+    if (!holdsCurrent) return true;
+    std::string parent = DirectoryPartOf(plat::ExpandFileName(path));
+    if (parent.size() > 3 && parent.back() == '\\') parent.pop_back();
+    plat::SetCurrentDir(parent);
+    return true;
+}
+
+}  // namespace
+
+void TTreeRemoval::Run(const std::vector<std::string>& lines) {
+    OperationRunning = true;
+    Aborted = false;
+    struct Finish {
+        TTreeRemoval& run;
+        ~Finish() {
+            run.OperationRunning = false;
+            Progress().StopProgress();
+        }
+    } finish{*this};
+
+    Progress().StartProgress(100);
+    const size_t n = lines.size();
+    size_t done = 0;
+    for (size_t k = n; k-- > 0;) {
+        if (Aborted) {
+            ShowMessage("Delete process aborted!");
+            return;
+        }
+        if (SelectLine) SelectLine(k);
+        const std::string path = TreeLinePath(lines, k);
+        if (DeleteFiles) Aborted = !DeleteDirectoryFiles(path, OverrideAttributes);
+        if (!Aborted && !KeepStructure) {
+            if ((InUse && InUse(path)) || !RemoveOne(path)) {
+                prompter().Message("Error Deleting: " + plat::UpperCase(path), MsgIcon::Error, mbOK);
+                Aborted = true;
+            }
+        }
+        ++done;
+        Progress().StepProgress(static_cast<int>(done), static_cast<int>(n));
+        Progress().ProcessEvents();
+    }
+}
