@@ -96,7 +96,14 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
     std::string hostDir = *host == "/" ? "" : *host;
     std::string path;
     FindData fd;
-    while (dirent* e = readdir(d)) {
+    bool failed = false;
+    for (;;) {
+        errno = 0;
+        dirent* e = readdir(d);
+        if (!e) {
+            failed = errno != 0;  // a directory that fails half-way reads as unreadable
+            break;
+        }
         const char* raw = e->d_name;
         bool dot = raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0));
         if (dot && (!wantDirs || isRoot)) continue;
@@ -135,7 +142,7 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
         if (!fn(fd)) break;
     }
     closedir(d);
-    return true;
+    return !failed;
 }
 
 bool GetFindData(const std::string& path, FindData& out) {
