@@ -118,13 +118,6 @@ TEST_F(FilePrimitivesTest, EmptySourceGivesEmptyTargetOrOneFormFeed) {
     EXPECT_EQ(env.ReadFile("d/E2.TXT"), "\x0c");
 }
 
-TEST_F(FilePrimitivesTest, MissingSourceOrTargetDirectoryIsABadOpen) {
-    env.WriteFile("c/A.TXT", "a");
-    EXPECT_EQ(CopyError("C:\\NONE.TXT", "D:\\NONE.TXT"), "Bad open of: C:\\NONE.TXT");
-    EXPECT_FALSE(env.Exists("d/NONE.TXT"));
-    EXPECT_EQ(CopyError("C:\\A.TXT", "D:\\NODIR\\A.TXT"), "Bad open of: D:\\NODIR\\A.TXT");
-}
-
 TEST_F(FilePrimitivesTest, OverwriteQuestionAnswers) {
     env.WriteFile("c/A.TXT", "new content");
     env.WriteFile("d/A.TXT", "old");
@@ -210,6 +203,9 @@ TEST_F(FilePrimitivesTest, FailuresWhileCopyingGiveTheirMessagesAndKeepTheSource
     plat::InjectFault(FaultOp::Close, 1, FileError::IoError);
     EXPECT_EQ(CopyError("C:\\SRC.DAT", "D:\\C.DAT"), "Disk full?");
 
+    EXPECT_EQ(CopyError("C:\\NONE.DAT", "D:\\NONE.DAT"), "Bad open of: C:\\NONE.DAT");
+    EXPECT_FALSE(env.Exists("d/NONE.DAT"));
+    EXPECT_EQ(CopyError("C:\\SRC.DAT", "D:\\NODIR\\SRC.DAT"), "Bad open of: D:\\NODIR\\SRC.DAT");
     plat::InjectFault(FaultOp::Open, 1, FileError::SharingViolation);
     EXPECT_EQ(CopyError("C:\\SRC.DAT", "D:\\O.DAT"), "Bad open of: C:\\SRC.DAT");
     plat::InjectFault(FaultOp::Open, 2, FileError::AccessDenied);
