@@ -30,8 +30,8 @@ TTagDateDialog::TTagDateDialog(TMDIChild* window, QWidget* parent)
     E_From = DateField(this, "E_From", "Enter the lower date range (MM/DD/YY)");
     E_To = DateField(this, "E_To", "Enter the upper date");
     auto* content = new QFormLayout;
-    content->addRow("&From:", E_From);
-    content->addRow("&To:", E_To);
+    content->addRow("From:", E_From);
+    content->addRow("To:", E_To);
     LayOut(content);
     E_From->setFocus();
 }

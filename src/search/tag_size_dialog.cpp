@@ -33,8 +33,8 @@ TTagSizeDialog::TTagSizeDialog(TMDIChild* window, QWidget* parent)
     E_From = SizeField(this, "E_From");
     E_To = SizeField(this, "E_To");
     auto* content = new QFormLayout;
-    content->addRow("&From:", E_From);
-    content->addRow("&To:", E_To);
+    content->addRow("From:", E_From);
+    content->addRow("To:", E_To);
     LayOut(content);
     E_From->setFocus();
 }

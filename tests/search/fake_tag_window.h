@@ -25,6 +25,11 @@ public:
     }
 
     int statusUpdates = 0, repaints = 0;
+    // Put in front of every entry name, as a search result window puts the
+    // entry's directory relative to its base ("SUB\\").
+    std::string namePrefix;
+
+    std::string GetEntryName(int index) override { return namePrefix + FileList.GetEntryName(index); }
 
     std::string GetDirectory() override { return directory_; }
     void WriteTaggedList(const std::string& fileName) override { FileList.WriteTaggedList(fileName); }
@@ -60,7 +65,7 @@ public:
     std::string TaggedNames() {
         std::string names;
         for (int i = FirstTagged(); i >= 0; i = NextTagged(i))
-            names += (names.empty() ? "" : " ") + GetEntryName(i);
+            names += (names.empty() ? "" : " ") + FileList.GetEntryName(i);
         return names;
     }
 

@@ -4,6 +4,8 @@
 // them.
 #include <QApplication>
 #include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +27,7 @@
 #include "search/tag_size_dialog.h"
 #include "search/tag_wildcards_dialog.h"
 #include "shell/app_ini.h"
+#include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/speed_bar_widget.h"
 #include "shell/status_line_bar.h"
@@ -32,6 +35,14 @@
 namespace {
 
 const std::string kUnset = "<unset>";
+
+// The text of the label a form layout shows beside field.
+QString LabelOf(QWidget* field) {
+    auto* form = field->parentWidget()->findChild<QFormLayout*>();
+    if (!form) return "<no form>";
+    auto* label = qobject_cast<QLabel*>(form->labelForField(field));
+    return label ? label->text() : "<no label>";
+}
 
 class TagDialogsTest : public ::testing::Test {
 protected:
@@ -128,6 +139,19 @@ TEST_F(TagDialogsTest, WildcardsTagMatchingNamesAndPutTheListFirstInTheHistory) 
     EXPECT_EQ(window->TaggedNames(), "LATE.TXT NEWYEAR.DOC NOTES.TXT OLD.BAK UPPER.DOC");
 }
 
+TEST_F(TagDialogsTest, WildcardsMatchTheFileNameWithoutTheResultWindowsDirectory) {
+    window->namePrefix = "DOCS.TXT\\SUB\\";
+    TTagWildcardsDialog byName(window.get());
+    byName.E_Wild->setText("*.DOC");
+    byName.OKBtnClick();
+    ExpectTagged(byName, "NEWYEAR.DOC UPPER.DOC");
+
+    TTagWildcardsDialog byDirectory(window.get());
+    byDirectory.E_Wild->setText("DOCS.TXT");
+    byDirectory.OKBtnClick();
+    EXPECT_EQ(window->TaggedNames(), "NEWYEAR.DOC UPPER.DOC");
+}
+
 TEST_F(TagDialogsTest, WildcardsRefuseEmptyAndInvalidLists) {
     const std::pair<const char*, const char*> cases[] = {
         {"", "Please enter wildcards!"},
@@ -156,6 +180,8 @@ TEST_F(TagDialogsTest, DateDialogShowsBlankMasksAndItsHints) {
     EXPECT_EQ(dialog.E_To->displayText(), "  /  /  ");
     EXPECT_EQ(dialog.E_From->toolTip(), "Enter the lower date range (MM/DD/YY)");
     EXPECT_EQ(dialog.E_To->toolTip(), "Enter the upper date");
+    EXPECT_EQ(LabelOf(dialog.E_From), "From:");
+    EXPECT_EQ(LabelOf(dialog.E_To), "To:");
     EXPECT_EQ(dialog.focusWidget(), dialog.E_From);
 
     // Typed digits fill the mask around its slashes.
@@ -218,6 +244,8 @@ TEST_F(TagDialogsTest, SizeRangeIsInclusiveInEitherOrder) {
     TTagSizeDialog empty(window.get());
     EXPECT_EQ(empty.windowTitle(), "Tag by Size");
     EXPECT_EQ(empty.focusWidget(), empty.E_From);
+    EXPECT_EQ(LabelOf(empty.E_From), "From:");
+    EXPECT_EQ(LabelOf(empty.E_To), "To:");
     empty.E_From->setText("0");
     empty.E_To->setText("0");
     empty.OKBtnClick();
@@ -288,6 +316,13 @@ TEST_F(TagDialogsTest, AttributeBoxesComeFromTheirSettings) {
         EXPECT_FALSE(dialog.CB_Hidden->isChecked());
         EXPECT_EQ(dialog.focusWidget(), dialog.CB_Archive);
         EXPECT_EQ(dialog.CB_Readonly->text(), "&Readonly");
+        auto* panel = dialog.findChild<QGroupBox*>();
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(panel->title(), "Tag if:");
+        // Tab order: Archive, Readonly, System, Hidden.
+        EXPECT_EQ(dialog.CB_Archive->nextInFocusChain(), dialog.CB_Readonly);
+        EXPECT_EQ(dialog.CB_Readonly->nextInFocusChain(), dialog.CB_System);
+        EXPECT_EQ(dialog.CB_System->nextInFocusChain(), dialog.CB_Hidden);
     }
     AppIni().WriteString("F_BYATTR", "A", "0");
     AppIni().WriteString("F_BYATTR", "S", "1");
@@ -364,6 +399,27 @@ TEST_F(TagDialogsTest, EveryDialogClosesNormallyOnAnEmptyWindow) {
     EXPECT_EQ(window->GetTaggedCount(), 0);
     EXPECT_EQ(window->statusUpdates, 4);
     EXPECT_TRUE(env.prompts.seen.empty());
+}
+
+TEST_F(TagDialogsTest, HelpButtonsShowTheirTopics) {
+    env.WriteFile("help.hlp",
+                  "#topic 9009 Tag by Wildcards\nw\n#topic 9003 Tag by Date Range\nd\n"
+                  "#topic 9005 Tag by Size\ns\n#topic 9002 Tag based on attributes\na\n");
+    plat::SetHelpFile(env.Host("help.hlp"));
+    TTagWildcardsDialog wild(window.get());
+    TTagDateDialog date(window.get());
+    TTagSizeDialog size(window.get());
+    TTagAttrDialog attr(window.get());
+    const std::pair<TTagDialog*, int> topics[] = {{&wild, 9009}, {&date, 9003}, {&size, 9005},
+                                                  {&attr, 9002}};
+    for (auto [dialog, topic] : topics) {
+        dialog->HelpBtn->click();
+        ASSERT_NE(THelpWindow::Instance(), nullptr);
+        EXPECT_EQ(THelpWindow::Instance()->Topic, topic);
+        EXPECT_EQ(dialog->result(), QDialog::Rejected) << "help leaves the dialog open";
+    }
+    EXPECT_TRUE(env.prompts.seen.empty()) << env.prompts.last();
+    plat::SetHelpFile("");
 }
 
 TEST_F(TagDialogsTest, AWindowClosedWhileTheDialogIsOpenIsNotTouched) {
