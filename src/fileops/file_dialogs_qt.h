@@ -1,6 +1,20 @@
 // Registers the copy, move, delete, shred and attribute dialogs with the
-// directory windows (DirCommands) and the main window.
+// directory windows (DirCommands) and the main window, and opens them.
 #pragma once
 
+#include <optional>
+#include <string>
+
 class Tmainform;
+class TMDIChild;
+
 void InstallFileOperationDialogs(Tmainform& form);
+
+// Each runs its dialog modally for the tagged files of source and destroys
+// it. preset is the destination of a drop (source is then the window the
+// drag started from); without it the destination starts empty.
+void OpenCopyDialog(TMDIChild& source, const std::optional<std::string>& preset = std::nullopt);
+void OpenMoveDialog(TMDIChild& source, const std::optional<std::string>& preset = std::nullopt);
+void OpenDeleteDialog(TMDIChild& source);
+void OpenShredDialog(TMDIChild& source);
+void OpenAttributeDialog(TMDIChild& source);

@@ -1,0 +1,148 @@
+// "Find Directory" over the test drives and the Find buttons that use it;
+// the directory-window commands that open the operation dialogs modally
+// and hide the gauge afterwards.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "dirwin/dir_commands.h"
+#include "fake_dir_window.h"
+#include "fileops/attr_dialog.h"
+#include "fileops/copy_dialog.h"
+#include "fileops/delete_dialog.h"
+#include "fileops/file_dialogs_qt.h"
+#include "fileops/find_directory_dialog.h"
+#include "fileops/move_dialog.h"
+#include "fileops/shred_dialog.h"
+
+namespace {
+
+class FindDirectoryTest : public DialogTest {
+protected:
+    void SetUp() override {
+        MakeDir("d/DST/Sub/Deeper");
+        MakeDir("d/DST/alpha");
+        MakeDir("d/DST/.hidden");
+        MakeDir("c/WORK");
+        env.WriteFile("d/DST/FILE.TXT", "not a directory");
+    }
+    static QStringList Children(QTreeWidgetItem* item) {
+        QStringList out;
+        for (int i = 0; i < item->childCount(); ++i) out << item->child(i)->text(0);
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST_F(FindDirectoryTest, OpensTheTreeDownToTheStartAndShowsTheSelectedPath) {
+    TUDFind dlg("d:\\dst\\SUB");
+    EXPECT_EQ(dlg.windowTitle(), "Find Directory");
+    EXPECT_EQ(dlg.DCB1->currentText(), "D:");
+    ASSERT_EQ(dlg.DLB1->topLevelItemCount(), 1);
+    QTreeWidgetItem* root = dlg.DLB1->topLevelItem(0);
+    EXPECT_EQ(root->text(0), "D:\\");
+    QTreeWidgetItem* dst = root->child(0);
+    ASSERT_NE(dst, nullptr);
+    EXPECT_EQ(dst->text(0), "DST");
+    // Subdirectories only, without regard to case in order, hidden ones left out.
+    EXPECT_EQ(Children(dst), QStringList({"alpha", "Sub"}));
+    EXPECT_TRUE(dst->isExpanded());
+    EXPECT_EQ(dlg.Directory(), "D:\\DST\\Sub");
+    EXPECT_EQ(dlg.L_Directory->text(), "D:\\DST\\Sub");
+
+    // Another item: the label follows.
+    dlg.DLB1->setCurrentItem(dst->child(0));
+    EXPECT_EQ(dlg.L_Directory->text(), "D:\\DST\\alpha");
+    // A subtree is read when it is opened.
+    QTreeWidgetItem* sub = dst->child(1);
+    sub->setExpanded(true);
+    EXPECT_EQ(Children(sub), QStringList({"Deeper"}));
+}
+
+TEST_F(FindDirectoryTest, ChangingTheDriveMovesTheTreeToIt) {
+    ASSERT_TRUE(plat::SetCurrentDir("C:\\WORK"));
+    ASSERT_TRUE(plat::SetCurrentDir("D:\\DST"));
+    TUDFind dlg;  // the current directory
+    EXPECT_EQ(dlg.Directory(), "D:\\DST");
+    dlg.DCB1->setCurrentIndex(dlg.DCB1->findText("C:"));
+    emit dlg.DCB1->activated(dlg.DCB1->currentIndex());
+    EXPECT_EQ(dlg.DLB1->topLevelItem(0)->text(0), "C:\\");
+    EXPECT_EQ(dlg.Directory(), "C:\\WORK");  // drive C's current directory
+    EXPECT_EQ(dlg.L_Directory->text(), "C:\\WORK");
+
+    // A start that is no directory opens on the current one.
+    TUDFind fromFile("D:\\DST\\FILE.TXT");
+    EXPECT_EQ(fromFile.Directory(), "D:\\DST");
+}
+
+TEST_F(FindDirectoryTest, TheCopyAndMoveFindButtonsTakeTheChosenDirectory) {
+    env.WriteFile("c/SRC/A.TXT", "a");
+    auto* src = Open("C:\\SRC");
+    src->TagAll();
+    TFCopy copy(*src);
+    copy.CB_Destination->setEditText("D:\\DST");
+    QTimer::singleShot(0, [] {
+        auto* find = qobject_cast<TUDFind*>(QApplication::activeModalWidget());
+        ASSERT_NE(find, nullptr);
+        EXPECT_EQ(find->Directory(), "D:\\DST");  // opens on the typed destination
+        find->SetDirectory("D:\\DST\\Sub\\Deeper");
+        find->OKBtn->click();
+    });
+    copy.FindBtn->click();
+    EXPECT_EQ(copy.CB_Destination->currentText(), "D:\\DST\\Sub\\Deeper");
+
+    TFMove move(*src);
+    move.CB_Destination->setEditText("D:\\DST");
+    QTimer::singleShot(0, [] {
+        auto* find = qobject_cast<TUDFind*>(QApplication::activeModalWidget());
+        ASSERT_NE(find, nullptr);
+        find->SetDirectory("C:\\WORK");
+        find->CancelBtn->click();
+    });
+    move.FindBtn->click();
+    EXPECT_EQ(move.CB_Destination->currentText(), "D:\\DST");  // Cancel returns nothing
+}
+
+TEST_F(FindDirectoryTest, DirectoryCommandsOpenTheirDialogsAndHideTheGaugeAfterwards) {
+    InstallFileOperationDialogs(*form);
+    env.WriteFile("c/SRC/A.TXT", "a");
+    env.WriteFile("c/SRC/B.TXT", "b");
+    auto* src = Open("C:\\SRC");
+    src->Tag({"A.TXT"});
+
+    struct Case {
+        TDirCommands::Command command;
+        const char* caption;
+    };
+    const TDirCommands& commands = DirCommands();
+    for (Case c : {Case{commands.Copy, "Copy"}, Case{commands.Move, "Move"}, Case{commands.Delete, "Delete"},
+                   Case{commands.Shred, "Shred Files"}, Case{commands.Attributes, "Set/Reset Attributes"}}) {
+        ASSERT_TRUE(c.command) << c.caption;
+        form->StartProgress(100);  // left visible by an earlier failure
+        QString seen;
+        QTimer::singleShot(0, [&seen] {
+            auto* dlg = qobject_cast<TFileOperationDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            seen = dlg->windowTitle();
+            dlg->CancelBtn->click();
+        });
+        c.command(*src);
+        EXPECT_EQ(seen, c.caption);
+        EXPECT_FALSE(form->GaugeState().visible) << c.caption;
+    }
+    EXPECT_TRUE(Exists("c/SRC/A.TXT"));
+
+    // A drop presets the destination.
+    QTimer::singleShot(0, [] {
+        auto* dlg = qobject_cast<TFCopy*>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->DestinationText(), "D:\\DST");
+        dlg->OKBtnClick();
+    });
+    OpenCopyDialog(*src, std::string("D:\\DST"));
+    EXPECT_EQ(Read("d/DST/A.TXT"), "a");
+}
