@@ -151,15 +151,6 @@ TEST_F(DeleteShredTest, CancelWhileDeletingAsksAndStopsBeforeTheNextFile) {
     for (int i = 2; i <= 5; ++i) EXPECT_TRUE(Has(i)) << i;
 }
 
-TEST_F(DeleteShredTest, CancelBeforeOKClosesWithoutDoingAnything) {
-    src->TagAll();
-    TfDelete dlg(*src);
-    dlg.CancelBtn->click();
-    EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    EXPECT_TRUE(Texts().empty());
-    for (int i = 1; i <= 5; ++i) EXPECT_TRUE(Has(i));
-}
-
 TEST_F(DeleteShredTest, ShredOverwritesAndDeletesTheTaggedFiles) {
     env.WriteFile("c/SRC/SECRET.DAT", Pattern(1000, 1));
     ASSERT_EQ(plat::SetFileAttributes("C:\\SRC\\SECRET.DAT", plat::faSysFile), FileError::None);

@@ -134,7 +134,9 @@ TEST_F(FindDirectoryTest, DirectoryCommandsOpenTheirDialogsAndHideTheGaugeAfterw
         EXPECT_EQ(seen, c.caption);
         EXPECT_FALSE(form->GaugeState().visible) << c.caption;
     }
-    EXPECT_TRUE(Exists("c/SRC/A.TXT"));
+    // Cancel before OK did nothing and asked nothing.
+    EXPECT_TRUE(env.prompts.seen.empty());
+    EXPECT_EQ(Read("c/SRC/A.TXT"), "a");
 
     // A drop presets the destination.
     QTimer::singleShot(0, [] {

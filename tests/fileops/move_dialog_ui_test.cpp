@@ -83,20 +83,6 @@ TEST_F(MoveDialogTest, MovesIntoTheDestinationAndReadsBothEndsAgain) {
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
 }
 
-TEST_F(MoveDialogTest, BadDestinationsAreRefused) {
-    env.WriteFile("d/FILE.TXT", "x");
-    for (const char* typed : {"", "D:\\FILE.TXT", "D:\\NOPE"}) {
-        env.prompts.seen.clear();
-        TFMove dlg(*src);
-        MoveTo(dlg, typed);
-        EXPECT_EQ(Texts(), std::vector<std::string>{*typed ? "Sorry, please re-enter the directory"
-                                                           : "Please enter a destination!"});
-        EXPECT_FALSE(dlg.Running());
-    }
-    EXPECT_EQ(Read("c/SRC/A.TXT"), "alpha");
-    EXPECT_TRUE(fs::is_empty(env.Host("d/DST")));
-}
-
 TEST_F(MoveDialogTest, AFailedCopyNeverDeletesItsSource) {
     std::string big = Pattern(2 * kCopyBlockSize + 17, 3);
     env.WriteFile("c/SRC/A.TXT", big);
