@@ -1,5 +1,13 @@
 #include "dirwin/directory_windows_qt.h"
 
+#include "dirwin/sep_dir_window.h"
+#include "search/set_wildcards_dialog.h"
 #include "shell/main_window.h"
 
-void InstallDirectoryWindows(Tmainform& form) { (void)form; }
+void InstallDirectoryWindows(Tmainform& form) {
+    form.NewDirectoryWindowFactory = [](Tmainform* main) -> TMDIChild* { return new TSepDir(main); };
+    // The pattern box edits the filter of the active split window.
+    form.RegisterCommand(TMainCommand::SetWildcards, [&form] {
+        if (auto* window = qobject_cast<TSepDir*>(form.ActiveDirectoryWindow())) ShowSetWildcards(*window);
+    });
+}

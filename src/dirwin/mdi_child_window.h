@@ -8,6 +8,7 @@
 
 #include <QStyle>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,22 +42,20 @@ public:
         return i >= 0 ? GetEntryName(i) : std::string();
     }
 
-    // 7. Lays a name out in 12 columns, 8.3 style.
-    virtual void FormatShortName(std::string& name, int maxLength) { (void)name, (void)maxLength; }
+    // 7. Lays a name out in 12 columns, 8.3 style, at most maxLength long.
+    virtual void FormatShortName(std::string& name, int maxLength);
     // 8.
     virtual void FreeEntries() { FileList.FreeEntries(); }
     // 9.
     virtual void ClearEntries() { FileList.ClearEntries(); }
     // 10. Text of one column ('*', 'F', 'E', 'D', 'T', 'S', 'A') of entry index.
-    virtual std::string GetColumnText(int index, char column) {
-        (void)index, (void)column;
-        return {};
-    }
-    // 11. Draws one row of the file list.
+    virtual std::string GetColumnText(int index, char column);
+    // 11. Draws one row of the file list: background (selection colour when
+    // selected), the columns of DFields at the header's section positions in
+    // the painter's font (executables in the main window's colour and
+    // styles), and the tag mark.
     virtual void DrawEntry(QPainter& painter, int index, QHeaderView* header, QStyle::State state,
-                           const QRect& rect) {
-        (void)painter, (void)index, (void)header, (void)state, (void)rect;
-    }
+                           const QRect& rect);
     // 12. Whether a change at path (compared without regard to case)
     // concerns this window.
     virtual bool ShowsPath(const std::string& path) = 0;
@@ -71,20 +70,20 @@ public:
     virtual char GetDrive() = 0;
     // 17. Called on every click on a row; no effect.
     virtual void PreviewPicture(int index) { (void)index; }
-    // 18. Renames the tagged entries one by one.
-    virtual void RenameTagged() {}
-    // 19.
-    virtual void ViewPicture(int index) { (void)index; }
+    // 18. Renames the tagged entries one by one (the rename dialog).
+    virtual void RenameTagged();
+    // 19. The entry in the picture viewer.
+    virtual void ViewPicture(int index);
     // 20. The tag-by-text-search dialog.
     virtual void SearchText() {}
     // 21. The tag-by-attribute dialog.
-    virtual void TagByAttribute() {}
+    virtual void TagByAttribute();
     // 22. The tag-by-date-range dialog.
-    virtual void TagByDate() {}
-    // 23. ViewPicture when the entry is a picture file.
-    virtual void ViewIfPicture(int index) { (void)index; }
+    virtual void TagByDate();
+    // 23. ViewPicture when the entry is a picture file (.BMP .ICO .EMF .WMF).
+    virtual void ViewIfPicture(int index);
     // 24. The attribute dialog.
-    virtual void SetAttributes() {}
+    virtual void SetAttributes();
 
     // 25-44: entries and tags.
     virtual void GetTaggedNames(std::vector<std::string>& names) { FileList.GetTaggedNames(names); }
@@ -113,12 +112,13 @@ public:
     // the main window (Tmainform::ShowDirectoryStatus).
     virtual void UpdateStatus() = 0;
 
-    // 45. Opens the entry with its associated program.
-    virtual void OpenEntry(int index) { (void)index; }
+    // 45. Opens the entry with its associated program; failures are said
+    // through the prompter.
+    virtual void OpenEntry(int index);
     // 46. A new text editor window on the entry.
-    virtual void EditEntry(int index) { (void)index; }
+    virtual void EditEntry(int index);
     // 47. Prints the entry through the shell.
-    virtual void PrintEntry(int index) { (void)index; }
+    virtual void PrintEntry(int index);
     // 48.
     virtual void RepaintList() = 0;
     // 49.
@@ -132,13 +132,30 @@ public:
     // 53. Ends a drag from this window without a drop.
     virtual void CancelDrag() = 0;
     // 54. The delete dialog.
-    virtual void DeleteTagged() {}
+    virtual void DeleteTagged();
     // 55. The copy dialog.
-    virtual void CopyTagged() {}
+    virtual void CopyTagged();
     // 56. The move dialog.
-    virtual void MoveTagged() {}
+    virtual void MoveTagged();
     // 57. The windows also repaint and update the status.
     virtual void TagNone() { FileList.TagNone(); }
     // 58.
     virtual void TagAll() { FileList.TagAll(); }
+
+    // Width of the letter "A" in the window's font: the unit of the column
+    // widths.
+    int CharWidth() const;
+
+protected:
+    // Rebuilds header's sections from Options (and DFields, TFields with
+    // them), each width from the settings section ("Header" or "Header2")
+    // under its caption, else its default.
+    void BuildHeader(QHeaderView* header, const std::string& section, bool resultWindow);
+    // Writes the widths of every shown section under their captions.
+    void SaveColumnWidths(QHeaderView* header, const std::string& section);
+    // Runs a dialog a part has registered (nothing when none has); the
+    // main window's gauge is hidden afterwards.
+    void RunDirCommand(const std::function<void(TMDIChild&)>& command);
+    // Shell "open" or "print" of an entry, with the two failure messages.
+    void ShellEntry(const std::string& verb, int index);
 };

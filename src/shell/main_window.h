@@ -159,6 +159,17 @@ public:
     // A child that is neither a directory window nor an editor became active
     // (the text viewer writes its position into the panels).
     std::function<void(QMdiSubWindow*)> OtherChildActivated;
+    // The viewers, the editor and the application launcher, each set by its
+    // part; a directory window's item for one stays disabled until it is.
+    // The picture hook loads the file into the picture viewer (made on
+    // first use), captions and shows it.
+    std::function<void(const std::string& path)> ShowTextViewer;
+    std::function<void(const std::string& path)> ShowHexViewer;
+    std::function<void(const std::string& path)> ViewPictureFile;
+    std::function<void(const std::string& path)> EditFile;
+    // Starts application appIndex of the current category on the window's
+    // current entry.
+    std::function<void(int appIndex, TMDIFileBase& window)> StartApplication;
 
     void RegisterCommand(TMainCommand command, std::function<void()> handler);
     bool HasCommand(TMainCommand command) const;
