@@ -17,6 +17,7 @@
 #include "fileops/find_directory_dialog.h"
 #include "fileops/move_dialog.h"
 #include "fileops/shred_dialog.h"
+#include "shell/help_window.h"
 
 namespace {
 
@@ -147,4 +148,33 @@ TEST_F(FindDirectoryTest, DirectoryCommandsOpenTheirDialogsAndHideTheGaugeAfterw
     });
     OpenCopyDialog(*src, std::string("D:\\DST"));
     EXPECT_EQ(Read("d/DST/A.TXT"), "a");
+}
+
+TEST_F(FindDirectoryTest, HelpShowsEachDialogsTopicAndDoesNothingElse) {
+    const std::string before = plat::HelpFile();
+    std::string topics;
+    for (int t : {1005, 9014, 1007, 9015, 1001}) topics += "#topic " + std::to_string(t) + " T\ntext\n";
+    plat::SetHelpFile(env.WriteFile("Quilby.hlp", topics));
+    env.WriteFile("c/SRC/A.TXT", "a");
+    auto* src = Open("C:\\SRC");
+    src->TagAll();
+    TFCopy copy(*src);
+    TFMove move(*src);
+    TfDelete del(*src);
+    TfShred shred(*src);
+    TAttrDlg attr(*src);
+    struct Case {
+        TFileOperationDialog* dialog;
+        int topic;
+    };
+    for (Case c : {Case{&copy, 1005}, Case{&move, 9014}, Case{&del, 1007}, Case{&shred, 9015}, Case{&attr, 1001}}) {
+        c.dialog->HelpBtn->click();
+        ASSERT_NE(THelpWindow::Instance(), nullptr);
+        EXPECT_EQ(THelpWindow::Instance()->Topic, c.topic);
+        EXPECT_FALSE(c.dialog->Running());
+        EXPECT_NE(c.dialog->result(), QDialog::Accepted);
+    }
+    EXPECT_TRUE(env.prompts.seen.empty());
+    EXPECT_EQ(Read("c/SRC/A.TXT"), "a");
+    plat::SetHelpFile(before);
 }
