@@ -2,5 +2,11 @@
 // with the directory windows.
 #pragma once
 
+#include <string>
+
 class Tmainform;
 void InstallDirectoryDialogs(Tmainform& form);
+
+// The directory copy a drop of a directory opens: root is the dragged
+// directory, destination the directory it was dropped on.
+void CopyDirectoryTo(const std::string& root, const std::string& destination);

@@ -1,0 +1,77 @@
+#include "fileops/dir_op_dialog.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+
+#include "shell/help_window.h"
+#include "shell/main_window.h"
+#include "shell/prompter.h"
+
+TDirOpDialog::TDirOpDialog(const QString& caption, int helpTopic, QWidget* parent)
+    : QDialog(parent ? parent : MainForm(),
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      helpTopic_(helpTopic) {
+    setWindowTitle(caption);
+    OKBtn = new QPushButton("OK", this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton("Cancel", this);
+    CancelBtn->setObjectName("CancelBtn");
+    HelpBtn = new QPushButton("&Help", this);
+    HelpBtn->setObjectName("HelpBtn");
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+    connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
+}
+
+QBoxLayout* TDirOpDialog::ButtonRow(const QList<QPushButton*>& extra) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(OKBtn);
+    row->addWidget(CancelBtn);
+    for (QPushButton* b : extra) row->addWidget(b);
+    row->addWidget(HelpBtn);
+    return row;
+}
+
+void TDirOpDialog::CancelBtnClick() {
+    if (!Running()) {
+        QDialog::reject();
+        return;
+    }
+    if (prompter().Message(CancelQuestion(), MsgIcon::Information, mbYesNo) == MsgResult::Yes)
+        RequestCancel();
+}
+
+void TDirOpDialog::HelpBtnClick() {
+    if (MainForm())
+        MainForm()->ShowHelp(helpTopic_);
+    else
+        THelpWindow::ShowTopic(helpTopic_, this);
+}
+
+// Escape is the Cancel button.
+void TDirOpDialog::reject() { CancelBtnClick(); }
+
+void TDirOpDialog::Refuse(const std::string& message, QWidget* field) {
+    ShowMessage(message);
+    if (field) field->setFocus();
+}
+
+void TDirOpDialog::LockForRun() {
+    for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(false);
+    // Cancel's parents must be enabled for it to take clicks.
+    for (QWidget* w = CancelBtn; w && w != this; w = w->parentWidget()) w->setEnabled(true);
+}
+
+void TDirOpDialog::closeEvent(QCloseEvent* event) {
+    // The loop goes on; the dialog closes when it has ended.
+    if (Running()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
