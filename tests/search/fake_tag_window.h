@@ -1,9 +1,13 @@
-// A small directory window for the tagging dialogs' tests: it reads a real
-// directory into its file list (every file, hidden and system ones too) and
-// counts the status updates and repaints the dialogs ask for. Also makes
-// the test files with chosen sizes, times and attributes.
+// Helpers of the tagging dialogs' tests: a small directory window that reads
+// a real directory into its file list (every file, hidden and system ones
+// too) and counts the status updates and repaints the dialogs ask for; test
+// files with chosen sizes, times and attributes; and a way to act on the
+// dialog a command opens modally.
 #pragma once
 
+#include <QApplication>
+#include <QTimer>
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -88,4 +92,20 @@ inline void MakeTagTestFile(TestEnv& env, const std::string& dir, const std::str
     const std::string path = "C:\\" + dir + "\\" + name;
     ASSERT_EQ(plat::SetFileTime(path, plat::DateTimeToFileTime(when)), plat::FileError::None);
     ASSERT_EQ(plat::SetFileAttributes(path, attr), plat::FileError::None) << name;
+}
+
+// Acts on the dialog of type D once the command under test has opened it
+// modally, and makes sure the modal loop ends.
+template <class D>
+void WhenOpened(std::function<void(D&)> act) {
+    QTimer::singleShot(0, [act] {
+        D* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no " << D::staticMetaObject.className() << " open";
+            if (QWidget* other = QApplication::activeModalWidget()) other->close();
+            return;
+        }
+        act(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
 }

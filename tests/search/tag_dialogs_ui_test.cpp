@@ -433,22 +433,6 @@ TEST_F(TagDialogsTest, AWindowClosedWhileTheDialogIsOpenIsNotTouched) {
 
 // ---------------------------------------------------------------- opening
 
-// Acts on the dialog of type D once the command under test has opened it
-// modally, and makes sure the modal loop ends.
-template <class D>
-void WhenOpened(std::function<void(D&)> act) {
-    QTimer::singleShot(0, [act] {
-        D* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            ADD_FAILURE() << "no " << D::staticMetaObject.className() << " open";
-            if (QWidget* other = QApplication::activeModalWidget()) other->close();
-            return;
-        }
-        act(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
-}
-
 class TagCommandsTest : public TagDialogsTest {
 protected:
     TDirCommands saved = DirCommands();
