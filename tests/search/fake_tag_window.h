@@ -14,7 +14,6 @@
 
 #include "dirwin/mdi_child_window.h"
 #include "platform/platform.h"
-#include "shell/main_window.h"
 #include "support/test_env.h"
 
 class TFakeTagWindow : public TMDIChild {
@@ -47,19 +46,7 @@ public:
     char GetDrive() override { return directory_[0]; }
     std::string GetEntryPath(int index) override { return FileList.GetEntryPath(index); }
     void SetupHeader() override {}
-    // Shows the counters in the main window when there is one.
-    void UpdateStatus() override {
-        ++statusUpdates;
-        if (!MainForm()) return;
-        TDirectoryStatus s;
-        s.EntryCount = FileList.GetEntryCount();
-        s.EntryBytes = FileList.GetEntryBytes();
-        s.TaggedCount = FileList.GetTaggedCount();
-        s.TaggedBytes = FileList.GetTaggedBytes();
-        s.SortKeys = Options.SortKeys;
-        s.Wildcards = Options.Wildcards;
-        MainForm()->ShowDirectoryStatus(s);
-    }
+    void UpdateStatus() override { ++statusUpdates; }
     void RepaintList() override { ++repaints; }
     int GetCurrentIndex() override { return -1; }
     bool ApplyListFont() override { return false; }
