@@ -7,7 +7,6 @@
 #include "fileops/move_dialog.h"
 #include "fileops/shred_dialog.h"
 #include "shell/main_window.h"
-#include "shell/progress.h"
 
 void OpenCopyDialog(TMDIChild& source, const std::optional<std::string>& preset) {
     TFCopy dialog(source, preset, MainForm());
@@ -36,18 +35,11 @@ void OpenAttributeDialog(TMDIChild& source) {
 
 void InstallFileOperationDialogs(Tmainform& form) {
     (void)form;
-    // The window commands hide the gauge again once their dialog has
-    // closed, however its loop ended.
-    auto thenStop = [](void (*open)(TMDIChild&)) {
-        return [open](TMDIChild& window) {
-            open(window);
-            Progress().StopProgress();
-        };
-    };
+    // The windows hide the gauge again once the dialog has closed.
     TDirCommands& commands = DirCommands();
-    commands.Copy = thenStop([](TMDIChild& w) { OpenCopyDialog(w); });
-    commands.Move = thenStop([](TMDIChild& w) { OpenMoveDialog(w); });
-    commands.Delete = thenStop(&OpenDeleteDialog);
-    commands.Shred = thenStop(&OpenShredDialog);
-    commands.Attributes = thenStop(&OpenAttributeDialog);
+    commands.Copy = [](TMDIChild& w) { OpenCopyDialog(w); };
+    commands.Move = [](TMDIChild& w) { OpenMoveDialog(w); };
+    commands.Delete = &OpenDeleteDialog;
+    commands.Shred = &OpenShredDialog;
+    commands.Attributes = &OpenAttributeDialog;
 }
