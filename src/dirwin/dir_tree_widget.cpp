@@ -124,7 +124,8 @@ bool TDirTree::SetDirectory(const std::string& dir) {
     if (!Root() || DriveOf(PathOf(Root())) != drive) MakeRoot(drive);
     QTreeWidgetItem* item = FindOrLoad(full);
     if (!item) return false;
-    for (QTreeWidgetItem* up = item->parent(); up; up = up->parent()) up->setExpanded(true);
+    // Open down to it, and open it: its subdirectories are the next steps.
+    for (QTreeWidgetItem* up = item; up; up = up->parent()) up->setExpanded(true);
     setCurrentItem(item);
     scrollToItem(item);
     if (item == current_) return true;
@@ -165,7 +166,7 @@ void TDirTree::Reread() {
     while (!plat::DirectoryExists(dir) && dir.size() > 3) dir = ParentDirectory(dir);
     QTreeWidgetItem* item = FindOrLoad(dir);
     if (!item) return;
-    for (QTreeWidgetItem* up = item->parent(); up; up = up->parent()) up->setExpanded(true);
+    for (QTreeWidgetItem* up = item; up; up = up->parent()) up->setExpanded(true);
     setCurrentItem(item);
     MarkCurrent(item);
     if (PathOf(item) != was) emit DirectoryChanged(PathOf(item));

@@ -189,6 +189,7 @@ void TSepDir::BuildControls() {
     Header1->setSectionResizeMode(QHeaderView::Interactive);
     Header1->setMinimumSectionSize(0);
     Header1->setFrameShape(QFrame::NoFrame);
+    Header1->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Header1->viewport()->installEventFilter(this);
     connect(Header1, &QHeaderView::sectionResized, this, [this] {
         headerResized_ = true;
