@@ -1,10 +1,15 @@
 // The create-directory dialog: its text line, its refusal, the directory it
 // makes below the window's tree selection, its failure and its refresh.
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 
 #include "fake_dirops_window.h"
+#include "fileops/dir_copy_dialog.h"
 #include "fileops/dir_create_dialog.h"
+#include "fileops/dir_remove_dialog.h"
+#include "fileops/rename_dialog.h"
+#include "shell/help_window.h"
 
 namespace {
 
@@ -89,6 +94,32 @@ TEST_F(DirCreateTest, ADirectoryThatExistsOrCannotBeMadeIsReportedAndCloses) {
               std::vector<std::string>{plat::ErrorText(plat::FileError::PathNotFound) +
                                        "\r\nCreating Directory: X\\Y"});
     EXPECT_FALSE(IsDir("C:\\WORK\\X"));
+}
+
+TEST_F(DirCreateTest, HelpShowsEachDirectoryDialogsTopicAndDoesNothingElse) {
+    const std::string before = plat::HelpFile();
+    std::string topics;
+    for (int t : {9000, 9006, 1004, 1021}) topics += "#topic " + std::to_string(t) + " T\ntext\n";
+    plat::SetHelpFile(env.WriteFile("Quilby.hlp", topics));
+    env.WriteFile("c/SRC/a.txt", "a");
+    TF_CreateDIR create(Open("C:\\SRC"));
+    TFRDIR remove("C:\\SRC");
+    TFDIRCPY copy("C:\\SRC");
+    TFRenam rename;
+    rename.Prepare("C:\\SRC\\a.txt", TRenameMode::File);
+    struct Case {
+        TDirOpDialog* dialog;
+        int topic;
+    };
+    for (Case c : {Case{&create, 9000}, Case{&remove, 9006}, Case{&copy, 1004}, Case{&rename, 1021}}) {
+        c.dialog->HelpBtn->click();
+        ASSERT_NE(THelpWindow::Instance(), nullptr);
+        EXPECT_EQ(THelpWindow::Instance()->Topic, c.topic);
+        EXPECT_NE(c.dialog->result(), QDialog::Accepted);
+    }
+    EXPECT_TRUE(env.prompts.seen.empty());
+    EXPECT_TRUE(Listing("C:\\SRC") == std::vector<std::string>{"a.txt"});
+    plat::SetHelpFile(before);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "dirwin/mdi_child_window.h"
+#include "platform/errors.h"
 #include "platform/platform.h"
 #include "shell/main_window.h"
 #include "support/test_env.h"
@@ -28,12 +29,15 @@ public:
     }
 
     int reads = 0, treeReads = 0, statusUpdates = 0;
+    // Makes ShowsPath fail, as a window on a vanished drive may.
+    bool failShowsPath = false;
 
     void SelectDirectory(const std::string& dir) { selected_ = dir; }
 
     std::string GetDirectory() override { return directory_; }
     void WriteTaggedList(const std::string& fileName) override { FileList.WriteTaggedList(fileName); }
     bool ShowsPath(const std::string& path) override {
+        if (failShowsPath) throw EInOutError("Drive not ready");
         std::string mine = plat::UpperCase(directory_);
         if (mine.empty() || mine.back() != '\\') mine += '\\';
         return mine.rfind(plat::UpperCase(path), 0) == 0;

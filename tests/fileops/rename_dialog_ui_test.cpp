@@ -95,6 +95,22 @@ TEST_F(RenameTest, ADirectoryRenameRefreshesTheDriveButNotAShownDirectory) {
     EXPECT_TRUE(IsDir("C:\\WORK\\SHOWN\\DEEP"));
 }
 
+TEST_F(RenameTest, AnUnexpectedFailureIsReportedAndEndsTheDialog) {
+    env.WriteFile("c/WORK/OLD/a.txt", "a");
+    Open("D:\\")->failShowsPath = true;
+    TFRenam dlg;
+    QSignalSpy finished(&dlg, &QDialog::finished);
+    dlg.Prepare("C:\\WORK\\OLD", TRenameMode::Directory);
+    dlg.E_New->setText("NEW");
+    dlg.OKBtnClick();
+    EXPECT_EQ(env.prompts.texts(),
+              std::vector<std::string>{"Error occured trying to access: C:\\WORK\\OLD"});
+    ASSERT_EQ(finished.count(), 1);
+    EXPECT_EQ(dlg.result(), TDirOpDialog::kAbortResult);
+    EXPECT_FALSE(dlg.Completed());
+    EXPECT_TRUE(IsDir("C:\\WORK\\OLD"));
+}
+
 TEST_F(RenameTest, TheCurrentDirectoryFollowsItsRenamedDirectory) {
     env.WriteFile("c/WORK/OLD/a.txt", "a");
     ASSERT_TRUE(plat::SetCurrentDir("C:\\WORK\\OLD"));
