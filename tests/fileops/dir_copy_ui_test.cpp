@@ -323,16 +323,4 @@ TEST_F(DirCopyTest, CancelWhileRunningAsksAndStopsBeforeTheNextDirectory) {
     ExpectSameFiles("C:\\SRC\\SUB1\\DEEP", "D:\\DST\\SRC\\SUB1\\DEEP");
 }
 
-TEST_F(DirCopyTest, CancelBeforeTheRunClosesWithoutCopying) {
-    MakeTree();
-    TFDIRCPY dlg("C:\\SRC");
-    QSignalSpy finished(&dlg, &QDialog::finished);
-    dlg.CB_Destination->setEditText("D:\\DST");
-    dlg.CancelBtn->click();
-    EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(dlg.result(), QDialog::Rejected);
-    EXPECT_TRUE(Listing("D:\\DST").empty());
-    EXPECT_TRUE(env.prompts.texts().empty());
-}
-
 }  // namespace

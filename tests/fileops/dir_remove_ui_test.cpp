@@ -64,19 +64,26 @@ TEST_F(DirRemoveTest, NoToTheQuestionDeletesNothingAndStays) {
     EXPECT_EQ(finished.count(), 0);
     EXPECT_TRUE(IsFile("C:\\SRC\\SUB1\\DEEP\\d.txt"));
     EXPECT_TRUE(dlg.OKBtn->isEnabled());
+    EXPECT_EQ(AppIni().ReadString("F_RDIR", "CB_KeepStruct", "unset"), "unset");
 }
 
 TEST_F(DirRemoveTest, TheSwitchesDecideWhatGoes) {
     // Delete files, keep the structure: every directory emptied and kept.
+    // The boxes as the user set them are stored when the run starts.
     MakeTree();
-    SetSwitches(true, true, true);
+    SetSwitches(false, false, false);
     {
         TFRDIR dlg("C:\\SRC");
         QSignalSpy finished(&dlg, &QDialog::finished);
+        dlg.CB_KeepStruct->setChecked(true);
+        dlg.CB_DeleteFile->setChecked(true);
         dlg.OKBtnClick();
         EXPECT_EQ(finished.count(), 1);
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
     }
+    EXPECT_TRUE(AppIni().ReadBool("F_RDIR", "CB_KeepStruct", false));
+    EXPECT_TRUE(AppIni().ReadBool("F_RDIR", "CB_DeleteFile", false));
+    EXPECT_FALSE(AppIni().ReadBool("F_RDIR", "CB_DelReadonly", true));
     EXPECT_TRUE(Listing("C:\\SRC") == std::vector<std::string>{"SUB1"});
     EXPECT_TRUE(Listing("C:\\SRC\\SUB1") == std::vector<std::string>{"DEEP"});
     EXPECT_TRUE(Listing("C:\\SRC\\SUB1\\DEEP").empty());
@@ -94,18 +101,6 @@ TEST_F(DirRemoveTest, TheSwitchesDecideWhatGoes) {
     EXPECT_FALSE(IsDir("C:\\SRC"));
     EXPECT_TRUE(IsDir("C:\\"));
     EXPECT_EQ(env.prompts.texts().size(), 3u);  // the three questions only
-}
-
-TEST_F(DirRemoveTest, TheSwitchesAreStoredWhenTheRunStarts) {
-    MakeTree();
-    TFRDIR dlg("C:\\SRC");
-    dlg.CB_KeepStruct->setChecked(true);
-    dlg.CB_DeleteFile->setChecked(false);
-    dlg.CB_DelReadonly->setChecked(false);
-    dlg.OKBtnClick();
-    EXPECT_FALSE(AppIni().ReadBool("F_RDIR", "CB_DeleteFile", true));
-    EXPECT_TRUE(AppIni().ReadBool("F_RDIR", "CB_KeepStruct", false));
-    EXPECT_FALSE(AppIni().ReadBool("F_RDIR", "CB_DelReadonly", true));
 }
 
 TEST_F(DirRemoveTest, WithoutDeletingFilesOnlyEmptyDirectoriesGoUpToTheFirstFullOne) {

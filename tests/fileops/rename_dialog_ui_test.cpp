@@ -27,6 +27,7 @@ TEST_F(RenameTest, OffersTheOldPathsLastComponent) {
 TEST_F(RenameTest, RefusesAnEmptyNameAndStaysOnANameThatCannotBeUsed) {
     env.WriteFile("c/WORK/a.txt", "a");
     env.WriteFile("c/WORK/b.txt", "b");
+    TFakeDirOpsWindow* w = Open("C:\\WORK");
     TFRenam dlg;
     QSignalSpy finished(&dlg, &QDialog::finished);
     dlg.Prepare("C:\\WORK\\a.txt", TRenameMode::File);
@@ -54,18 +55,8 @@ TEST_F(RenameTest, RefusesAnEmptyNameAndStaysOnANameThatCannotBeUsed) {
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     EXPECT_EQ(env.ReadFile("c/WORK/c.txt"), "a");
     EXPECT_TRUE(Listing("C:\\WORK") == (std::vector<std::string>{"b.txt", "c.txt"}));
-}
-
-TEST_F(RenameTest, AFileRenameLeavesTheRefreshToItsCaller) {
-    env.WriteFile("c/WORK/a.txt", "a");
-    TFakeDirOpsWindow* w = Open("C:\\WORK");
-    TFRenam dlg;
-    dlg.Prepare("C:\\WORK\\a.txt", TRenameMode::File);
-    dlg.E_New->setText("z.txt");
-    dlg.OKBtnClick();
-    EXPECT_TRUE(IsFile("C:\\WORK\\z.txt"));
-    EXPECT_EQ(w->reads, 0);
-    EXPECT_EQ(w->treeReads, 0);
+    // A file rename leaves the refresh to its caller.
+    EXPECT_EQ(w->reads + w->treeReads, 0);
 }
 
 TEST_F(RenameTest, ADirectoryRenameRefreshesTheDriveButNotAShownDirectory) {
