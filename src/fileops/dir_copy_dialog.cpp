@@ -151,7 +151,8 @@ void TFDIRCPY::OKBtnClick() {
     // could overwrite the tree's own files; onto the root itself, every file
     // would be its own target.
     if (IsAtOrBelow(destination, root_) &&
-        (CB_IncSubs->isChecked() || (!CB_MkSub->isChecked() && plat::SameFile(destination, root_)))) {
+        (CB_IncSubs->isChecked() ||
+         (!CB_MkSub->isChecked() && plat::SameFile(destination, root_)))) {
         Refuse("The destination lies within the directory being copied!", CB_Destination);
         return;
     }

@@ -17,7 +17,7 @@ class QListWidget;
 
 class TFDIRCPY : public TDirOpDialog {
     Q_OBJECT
-public:
+  public:
     // root: the directory to copy, listed with its whole tree at once.
     // presetDestination: the destination a drop chose.
     explicit TFDIRCPY(const std::string& root,
@@ -25,15 +25,15 @@ public:
                       QWidget* parent = nullptr);
 
     QComboBox* CB_Destination;
-    QLineEdit* E_From;          // "Copy from:"
-    QCheckBox* CB_MkSub;        // "Create &Base sub directory"
-    QLineEdit* E_Base;          // the base directory's name
-    QCheckBox* CB_IncSubs;      // "&Include Sub-Directories"
-    QCheckBox* CB_Overwrite;    // "&Warn on overwrite"
+    QLineEdit* E_From;        // "Copy from:"
+    QCheckBox* CB_MkSub;      // "Create &Base sub directory"
+    QLineEdit* E_Base;        // the base directory's name
+    QCheckBox* CB_IncSubs;    // "&Include Sub-Directories"
+    QCheckBox* CB_Overwrite;  // "&Warn on overwrite"
     QListWidget* LB_Tree;
-    QPushButton* FindBtn;       // "&Find"
-    QLabel* L_Processing;       // "Processing:", shown while running
-    QLineEdit* E_Processing;    // the file being copied
+    QPushButton* FindBtn;     // "&Find"
+    QLabel* L_Processing;     // "Processing:", shown while running
+    QLineEdit* E_Processing;  // the file being copied
 
     const std::string& Root() const { return root_; }
     const std::vector<std::string>& Lines() const { return lines_; }
@@ -43,12 +43,12 @@ public:
     // Takes a destination from the Find Directory dialog.
     void FindBtnClick();
 
-protected:
+  protected:
     bool Running() const override { return run_.OperationRunning; }
     std::string CancelQuestion() const override { return "Cancel the copy process?"; }
     void RequestCancel() override { run_.CancelRequested = true; }
 
-private:
+  private:
     void FillDestinations();
     void Run();
 

@@ -44,7 +44,8 @@ TF_CreateDIR::TF_CreateDIR(TMDIChild* window, QWidget* parent)
 
 void TF_CreateDIR::Rebuild() {
     const std::string parent = window_ ? window_->GetSelectedDirectory() : std::string();
-    E_Info->setText(QString::fromStdString("Enter the directory to create as a child of: " + parent));
+    E_Info->setText(
+        QString::fromStdString("Enter the directory to create as a child of: " + parent));
     E_Name->clear();
     E_Name->setFocus();
 }

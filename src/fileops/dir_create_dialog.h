@@ -12,7 +12,7 @@ class TMDIChild;
 
 class TF_CreateDIR : public TDirOpDialog {
     Q_OBJECT
-public:
+  public:
     // window: the active directory window the dialog was opened for.
     explicit TF_CreateDIR(TMDIChild* window, QWidget* parent = nullptr);
 
@@ -21,10 +21,10 @@ public:
 
     void OKBtnClick() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     // The text line rebuilt from the window, the name emptied.
     void Rebuild();
 

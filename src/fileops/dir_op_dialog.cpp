@@ -11,8 +11,8 @@
 #include "shell/prompter.h"
 
 TDirOpDialog::TDirOpDialog(const QString& caption, int helpTopic, QWidget* parent)
-    : QDialog(parent ? parent : MainForm(),
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent ? parent : MainForm(), Qt::Dialog | Qt::CustomizeWindowHint |
+                                                Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       helpTopic_(helpTopic) {
     setWindowTitle(caption);
     OKBtn = new QPushButton("OK", this);

@@ -14,7 +14,7 @@ class QWidget;
 
 class TDirOpDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The result of a dialog that ends because of an unexpected failure.
     static constexpr int kAbortResult = 3;
 
@@ -30,10 +30,10 @@ public:
     void CancelBtnClick();
     void HelpBtnClick();
 
-public slots:
+  public slots:
     void reject() override;
 
-protected:
+  protected:
     // The running dialogs answer these; the others never run a loop.
     virtual bool Running() const { return false; }
     virtual std::string CancelQuestion() const { return std::string(); }
@@ -48,6 +48,6 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     int helpTopic_;
 };

@@ -14,7 +14,7 @@ class QListWidget;
 
 class TFRDIR : public TDirOpDialog {
     Q_OBJECT
-public:
+  public:
     // root: the directory to remove, listed with its whole tree at once.
     explicit TFRDIR(const std::string& root, QWidget* parent = nullptr);
 
@@ -32,12 +32,12 @@ public:
     // Asks before anything is deleted, then runs and closes.
     void OKBtnClick() override;
 
-protected:
+  protected:
     bool Running() const override { return run_.OperationRunning; }
     std::string CancelQuestion() const override { return "Cancel the Delete process?"; }
     void RequestCancel() override { run_.Aborted = true; }
 
-private:
+  private:
     void Run();
 
     std::string root_;

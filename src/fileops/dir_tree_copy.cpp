@@ -63,9 +63,9 @@ void TTreeCopy::Run(const std::vector<std::string>& lines) {
         } catch (const ECopyDir&) {
             return;
         } catch (const std::exception& e) {
-            MsgResult r = prompter().Message(
-                std::string("Error Copying files: ") + kBreak + e.what(), MsgIcon::Error,
-                mbCancel | mbRetry);
+            MsgResult r =
+                prompter().Message(std::string("Error Copying files: ") + kBreak + e.what(),
+                                   MsgIcon::Error, mbCancel | mbRetry);
             // Retry goes on with the next directory.
             if (r != MsgResult::Retry) CancelRequested = true;
         }

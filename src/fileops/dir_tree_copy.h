@@ -10,9 +10,9 @@
 #include <vector>
 
 class TTreeCopy {
-public:
-    std::string Destination;     // an existing directory
-    std::string BaseName;        // "" copies the root straight into Destination
+  public:
+    std::string Destination;  // an existing directory
+    std::string BaseName;     // "" copies the root straight into Destination
     bool IncludeSubDirectories = true;
     bool WarnOverwrite = true;
 

@@ -46,7 +46,8 @@ void TTreeRemoval::Run(const std::vector<std::string>& lines) {
         if (DeleteFiles) Aborted = !DeleteDirectoryFiles(path, OverrideAttributes);
         if (!Aborted && !KeepStructure) {
             if ((InUse && InUse(path)) || !RemoveOne(path)) {
-                prompter().Message("Error Deleting: " + plat::UpperCase(path), MsgIcon::Error, mbOK);
+                prompter().Message("Error Deleting: " + plat::UpperCase(path), MsgIcon::Error,
+                                   mbOK);
                 Aborted = true;
             }
         }

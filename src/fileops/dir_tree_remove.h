@@ -11,7 +11,7 @@
 #include <vector>
 
 class TTreeRemoval {
-public:
+  public:
     // Copied from the dialog's check boxes when the run starts.
     bool KeepStructure = true;
     bool DeleteFiles = true;

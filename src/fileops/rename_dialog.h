@@ -15,7 +15,7 @@ enum class TRenameMode { File, Directory };
 
 class TFRenam : public TDirOpDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFRenam(QWidget* parent = nullptr);
 
     QLineEdit* E_Old;  // "Change:", read-only
@@ -32,7 +32,7 @@ public:
 
     void OKBtnClick() override;
 
-private:
+  private:
     bool Rename();
 
     std::string oldPath_;

@@ -120,13 +120,12 @@ TEST_F(DirCopyTest, RefusesBadDestinationsAndBaseNamesAndStays) {
     // ...but the root onto itself is.
     Accept(dlg, "C:\\SRC");
     EXPECT_EQ(env.prompts.texts(),
-              (std::vector<std::string>{"Please enter a destination!",
-                                        "Sorry, please re-enter the directory",
-                                        "A base directory name is required!",
-                                        "A base directory name is required!",
-                                        "The destination lies within the directory being copied!",
-                                        "The destination lies within the directory being copied!",
-                                        "The destination lies within the directory being copied!"}));
+              (std::vector<std::string>{
+                  "Please enter a destination!", "Sorry, please re-enter the directory",
+                  "A base directory name is required!", "A base directory name is required!",
+                  "The destination lies within the directory being copied!",
+                  "The destination lies within the directory being copied!",
+                  "The destination lies within the directory being copied!"}));
     EXPECT_EQ(finished.count(), 0);
     EXPECT_TRUE(Listing("D:\\DST").empty());
     EXPECT_TRUE(Listing("C:\\SRC\\SUB1") == (std::vector<std::string>{"DEEP", "one.txt"}));
@@ -199,8 +198,8 @@ TEST_F(DirCopyTest, WithoutTheBaseDirectoryTheRootGoesStraightIntoTheDestination
     TFakeDirOpsWindow* onSrc = Open("C:\\SRC");
     TFDIRCPY dlg("C:\\SRC");
     Accept(dlg, "D:\\DST");
-    EXPECT_TRUE(Listing("D:\\DST") == (std::vector<std::string>{".hidden", "SUB1", "empty.txt",
-                                                                 "old.txt", "root.bin"}));
+    EXPECT_TRUE(Listing("D:\\DST") ==
+                (std::vector<std::string>{".hidden", "SUB1", "empty.txt", "old.txt", "root.bin"}));
     ExpectSameFiles("C:\\SRC\\SUB1", "D:\\DST\\SUB1");
     ExpectSameFiles("C:\\SRC\\SUB1\\DEEP", "D:\\DST\\SUB1\\DEEP");
     // The window on the destination lists the new files; the one on the

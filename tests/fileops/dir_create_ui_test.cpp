@@ -111,7 +111,8 @@ TEST_F(DirCreateTest, HelpShowsEachDirectoryDialogsTopicAndDoesNothingElse) {
         TDirOpDialog* dialog;
         int topic;
     };
-    for (Case c : {Case{&create, 9000}, Case{&remove, 9006}, Case{&copy, 1004}, Case{&rename, 1021}}) {
+    for (Case c :
+         {Case{&create, 9000}, Case{&remove, 9006}, Case{&copy, 1004}, Case{&rename, 1021}}) {
         c.dialog->HelpBtn->click();
         ASSERT_NE(THelpWindow::Instance(), nullptr);
         EXPECT_EQ(THelpWindow::Instance()->Topic, c.topic);

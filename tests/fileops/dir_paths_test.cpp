@@ -1,8 +1,9 @@
 // Path pieces of the directory operations, over real directories where
 // identity matters.
+#include "fileops/dir_paths.h"
+
 #include <gtest/gtest.h>
 
-#include "fileops/dir_paths.h"
 #include "platform/platform.h"
 #include "support/test_env.h"
 

@@ -158,8 +158,7 @@ TEST_F(DirRemoveTest, StopsAtTheFirstFailedDeletionAndLosesNothingElse) {
     env.WriteFile("c/SRC/SUB1/DEEP/d.txt", "deep");
     TFRDIR(std::string("C:\\SRC")).OKBtnClick();
     EXPECT_EQ(env.prompts.texts(),
-              (std::vector<std::string>{kAreYouSure,
-                                        "Error Deleting: C:\\SRC\\SUB1\\DEEP\\D.TXT",
+              (std::vector<std::string>{kAreYouSure, "Error Deleting: C:\\SRC\\SUB1\\DEEP\\D.TXT",
                                         "Delete process aborted!"}));
     EXPECT_EQ(env.ReadFile("c/SRC/SUB1/DEEP/d.txt"), "deep");
     EXPECT_EQ(env.ReadFile("c/SRC/SUB1/s.txt"), "sub");

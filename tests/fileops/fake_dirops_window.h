@@ -20,7 +20,7 @@
 #include "support/test_env.h"
 
 class TFakeDirOpsWindow : public TMDIChild {
-public:
+  public:
     explicit TFakeDirOpsWindow(const std::string& directory)
         : directory_(directory), selected_(directory) {
         setWindowTitle(QString::fromStdString(directory));
@@ -35,7 +35,9 @@ public:
     void SelectDirectory(const std::string& dir) { selected_ = dir; }
 
     std::string GetDirectory() override { return directory_; }
-    void WriteTaggedList(const std::string& fileName) override { FileList.WriteTaggedList(fileName); }
+    void WriteTaggedList(const std::string& fileName) override {
+        FileList.WriteTaggedList(fileName);
+    }
     bool ShowsPath(const std::string& path) override {
         if (failShowsPath) throw EInOutError("Drive not ready");
         std::string mine = plat::UpperCase(directory_);
@@ -65,7 +67,7 @@ public:
         return out;
     }
 
-private:
+  private:
     std::string directory_;
     std::string selected_;
 };

@@ -40,9 +40,9 @@ TEST_F(RenameTest, RefusesAnEmptyNameAndStaysOnANameThatCannotBeUsed) {
     dlg.E_New->setText("   ");  // blanks count as text, but name nothing
     dlg.OKBtnClick();
     EXPECT_EQ(env.prompts.texts(),
-              (std::vector<std::string>{"Please enter a filename!", "Error trying to rename the file!",
-                                        "Error trying to rename the file!",
-                                        "Error trying to rename the file!"}));
+              (std::vector<std::string>{
+                  "Please enter a filename!", "Error trying to rename the file!",
+                  "Error trying to rename the file!", "Error trying to rename the file!"}));
     EXPECT_EQ(finished.count(), 0);
     EXPECT_FALSE(dlg.Completed());
     EXPECT_TRUE(Listing("C:\\WORK") == (std::vector<std::string>{"a.txt", "b.txt"}));
@@ -137,7 +137,8 @@ struct RenameTaggedTest : DirOpsTest {
 };
 
 TEST_F(RenameTaggedTest, RenamesEachTaggedEntryAndStopsAtTheFirstCancel) {
-    for (const char* n : {"a.txt", "b.txt", "c.txt", "d.txt"}) env.WriteFile(std::string("c/WORK/") + n, n);
+    for (const char* n : {"a.txt", "b.txt", "c.txt", "d.txt"})
+        env.WriteFile(std::string("c/WORK/") + n, n);
     env.WriteFile("c/WORK/SUB/s.txt", "s");
     TFakeDirOpsWindow* below = Open("C:\\WORK\\SUB");
     TFakeDirOpsWindow* w = Open("C:\\WORK");
@@ -147,8 +148,8 @@ TEST_F(RenameTaggedTest, RenamesEachTaggedEntryAndStopsAtTheFirstCancel) {
     w->TagEntry(3);
     typed = {"b.txt", "x.txt", "y.txt", ""};  // a refused name, then two renames and a Cancel
     RenameTaggedEntries(*w, Script());
-    EXPECT_EQ(offered, (std::vector<std::string>{"C:\\WORK\\a.txt", "C:\\WORK\\c.txt",
-                                                 "C:\\WORK\\d.txt"}));
+    EXPECT_EQ(offered,
+              (std::vector<std::string>{"C:\\WORK\\a.txt", "C:\\WORK\\c.txt", "C:\\WORK\\d.txt"}));
     EXPECT_EQ(env.prompts.texts(), std::vector<std::string>{"Error trying to rename the file!"});
     EXPECT_TRUE(Listing("C:\\WORK") ==
                 (std::vector<std::string>{"SUB", "b.txt", "d.txt", "x.txt", "y.txt"}));
