@@ -111,8 +111,14 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
         fd.name = NeedsMapping(raw) ? HostNameToWin(raw) : std::string(raw);
         if (!MaskMatches(mask, fd.name)) continue;
         struct stat st {};
+        bool maybeLink = e->d_type == DT_LNK || e->d_type == DT_UNKNOWN;
         if (fstatat(dfd, raw, &st, 0) != 0 && fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;  // vanished meanwhile
+        fd.isLink = false;
+        if (maybeLink) {
+            struct stat lst {};
+            fd.isLink = fstatat(dfd, raw, &lst, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(lst.st_mode);
+        }
         bool isDir = S_ISDIR(st.st_mode);
         if (isDir && !wantDirs) continue;
         uint32_t attr = isDir ? faDirectory : 0;
@@ -154,6 +160,8 @@ bool GetFindData(const std::string& path, FindData& out) {
     std::string name = host->substr(slash + 1);
     out.name = HostNameToWin(name);
     out.attr = detail::HostAttributes(*host, name, st);
+    struct stat lst {};
+    out.isLink = lstat(host->c_str(), &lst) == 0 && S_ISLNK(lst.st_mode);
     FillFacts(out, st);
     return true;
 }

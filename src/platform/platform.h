@@ -133,6 +133,9 @@ struct FindData {
     uint32_t attr = 0;
     int64_t size = 0;
     FileTime writeTime, accessTime, changeTime;
+    // A symbolic link (its attributes are those of its target). Tree walks
+    // never descend into a linked directory: it may lie outside the tree.
+    bool isLink = false;
 };
 // Windows wildcard match of one name against a mask ("*.*", "*.TXT",
 // "A?C.*"), without regard to case.

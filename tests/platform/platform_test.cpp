@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <set>
 
 #include "platform/platform.h"
 #include "support/test_env.h"
@@ -283,4 +285,22 @@ TEST(PlatformHelp, TopicsAreReadFromTheHelpFile) {
     EXPECT_EQ(*HelpTopic(20, &title), "Copy text\nmore\n");
     EXPECT_EQ(title, "Copy");
     EXPECT_FALSE(HelpTopic(99).has_value());
+}
+
+TEST(PlatformEnumeration, LinksAreMarked) {
+    TestEnv env;
+    fs::create_directories(env.hostD + "/outside");
+    fs::create_directory_symlink(env.hostD + "/outside", env.hostC + "/link");
+    env.WriteFile("c/plain", "");
+    std::map<std::string, bool> links;
+    FindFiles("C:\\*.*", faAnyFile, [&](const FindData& fd) {
+        links[fd.name] = fd.isLink;
+        if (fd.name == "link") EXPECT_TRUE(fd.attr & faDirectory);
+        return true;
+    });
+    EXPECT_TRUE(links["link"]);
+    EXPECT_FALSE(links["plain"]);
+    // Deleting the link removes the link, never the directory it names.
+    EXPECT_EQ(DeleteFile("C:\\link"), FileError::None);
+    EXPECT_TRUE(fs::exists(env.hostD + "/outside"));
 }
