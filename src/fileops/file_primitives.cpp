@@ -134,7 +134,9 @@ int LeadingSpaces(const std::string& s) {
 void ReadEntries(const std::string& dir, uint32_t attrMask, std::vector<plat::FindData>* dirs,
                  std::vector<std::string>* files, int64_t* fileCount) {
     plat::FindFiles(AddBackslash(dir) + "*.*", attrMask, [&](const plat::FindData& fd) {
-        if (fd.attr & plat::faDirectory) {
+        // A link to a directory is taken as the link itself, a file: the
+        // directory it names may lie outside the tree being walked.
+        if ((fd.attr & plat::faDirectory) && !fd.isLink) {
             if (dirs && fd.name != "." && fd.name != "..") dirs->push_back(fd);
         } else {
             if (files) files->push_back(fd.name);

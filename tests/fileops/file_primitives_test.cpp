@@ -351,6 +351,21 @@ TEST_F(FilePrimitivesTest, TreeListingEdgeCases) {
     EXPECT_EQ(dirs, 2);
 }
 
+TEST_F(FilePrimitivesTest, LinkedDirectoriesOutsideTheTreeAreNeverEntered) {
+    env.WriteFile("d/OUTSIDE/PRECIOUS.TXT", "keep");
+    env.WriteFile("c/TREE/SUB/F.TXT", "");
+    fs::create_directory_symlink(env.Host("d/OUTSIDE"), env.Host("c/TREE/SUB/LINK"));
+    std::vector<std::string> lines{"C:\\TREE"};
+    int64_t files = 0, dirs = 0;
+    ListDirectoryTree(lines, files, dirs);
+    EXPECT_EQ(lines, (std::vector<std::string>{"C:\\TREE", "  SUB"}));
+    EXPECT_EQ(files, 2);  // F.TXT and the link itself
+    // Clearing the directory removes the link, not what it points to.
+    EXPECT_TRUE(DeleteDirectoryFiles("C:\\TREE\\SUB", true));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(env.Host("c/TREE/SUB/LINK"))));
+    EXPECT_EQ(env.ReadFile("d/OUTSIDE/PRECIOUS.TXT"), "keep");
+}
+
 TEST_F(FilePrimitivesTest, DeleteDirectoryFilesKeepsSubdirectories) {
     env.WriteFile("c/DIR/A.TXT", "");
     env.WriteFile("c/DIR/.hidden", "");
