@@ -1,6 +1,7 @@
 #include "dirwin/dir_tree_widget.h"
 
 #include <QHeaderView>
+#include <QTreeWidgetItemIterator>
 #include <algorithm>
 #include <vector>
 
@@ -161,13 +162,22 @@ void TDirTree::SelectPath(const std::string& dir) {
 void TDirTree::Reread() {
     const std::string was = Directory();
     if (was.empty()) return;
+    // Open nodes and the selection come back where their directories still exist.
+    std::vector<std::string> open;
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        if ((*it)->isExpanded()) open.push_back(PathOf(*it));
+    const std::string selected = SelectedPath();
+
     MakeRoot(DriveOf(was));
     std::string dir = was;
     while (!plat::DirectoryExists(dir) && dir.size() > 3) dir = ParentDirectory(dir);
     QTreeWidgetItem* item = FindOrLoad(dir);
     if (!item) return;
+    for (const std::string& path : open)
+        if (QTreeWidgetItem* node = FindOrLoad(path)) node->setExpanded(true);
     for (QTreeWidgetItem* up = item; up; up = up->parent()) up->setExpanded(true);
-    setCurrentItem(item);
     MarkCurrent(item);
+    QTreeWidgetItem* choice = selected.empty() ? nullptr : FindOrLoad(selected);
+    setCurrentItem(choice ? choice : item);
     if (PathOf(item) != was) emit DirectoryChanged(PathOf(item));
 }

@@ -141,12 +141,16 @@ TEST_F(DirReadTest, TheTreeReadsSubdirectoriesOnlyWhenANodeOpens) {
     ASSERT_EQ(top->child(0)->childCount(), 1);
     EXPECT_EQ(top->child(0)->child(0)->text(0), "deep");
 
-    // A new directory appears when the tree is read again.
+    // A new directory appears when the tree is read again; open nodes and
+    // the selection stay.
     fs::create_directories(env.hostC + "/top/four");
+    tree->SelectPath("C:\\top\\two");
     w->UpdateTree();
     top = tree->topLevelItem(0)->child(0);
     EXPECT_EQ(top->childCount(), 4);
     EXPECT_EQ(w->GetDirectory(), "C:\\top");
+    EXPECT_TRUE(top->child(1)->isExpanded());  // "one", after "four"
+    EXPECT_EQ(tree->SelectedPath(), "C:\\top\\two");
 
     // A stored spelling of another case finds the directory as spelled on disk.
     ASSERT_TRUE(tree->SetDirectory("c:\\TOP\\three"));

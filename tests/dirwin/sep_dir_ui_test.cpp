@@ -156,3 +156,49 @@ TEST_F(SepDirTest, WindowsOnOneDirectoryAreNumberedAfterTheHighestInUse) {
     DeleteClosed();
     EXPECT_EQ(Open("C:\\WORK")->windowTitle(), "C:\\WORK <2>");
 }
+
+TEST_F(SepDirTest, AQuickDirectoryGivesTheStartAndThePatterns) {
+    Make("quick/a.txt", 1);
+    Make("quick/b.doc", 1);
+    Make("here/c.txt", 1);
+    TSepDir::QuickDirectoryLookup = [](int index, std::string& dir, std::string& wildcards) {
+        if (index > 1) return false;
+        dir = index == 0 ? "C:\\QUICK" : "C:\\nowhere";  // an old ini's spelling
+        wildcards = "*.TXT";
+        return true;
+    };
+    plat::SetCurrentDir("C:\\here");
+    auto* w = qobject_cast<TSepDir*>(form->OpenQuickDirectory(0));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->GetDirectory(), "C:\\quick");
+    EXPECT_EQ(w->Options.Wildcards, "*.TXT");
+    EXPECT_EQ(Names(w), std::vector<std::string>{"a.txt"});
+    EXPECT_TRUE(env.prompts.seen.empty());
+
+    // A quick directory that is gone says so; the window opens where it is.
+    plat::SetCurrentDir("C:\\here");
+    w = qobject_cast<TSepDir*>(form->OpenQuickDirectory(1));
+    EXPECT_EQ(env.prompts.last(), "Error loading: C:\\nowhere");
+    EXPECT_EQ(w->GetDirectory(), "C:\\here");
+    EXPECT_EQ(w->Options.Wildcards, "*.*");
+    // Without a waiting quick directory the lookup is not asked.
+    plat::SetCurrentDir("C:\\here");
+    EXPECT_EQ(qobject_cast<TSepDir*>(form->OpenDirectoryWindow())->Options.Wildcards, "*.*");
+    TSepDir::QuickDirectoryLookup = nullptr;
+}
+
+TEST_F(SepDirTest, WindowsShowingAChangedPathReadItAgain) {
+    Make("work/sub/a.txt", 1);
+    Make("workshop/b.txt", 1);
+    TSepDir* sub = Open("C:\\work\\sub");
+    TSepDir* shop = Open("C:\\workshop");
+    Make("work/sub/new.txt", 1);
+    Make("workshop/new.txt", 1);
+    EXPECT_TRUE(sub->ShowsPath("C:\\WORK\\"));
+    EXPECT_FALSE(shop->ShowsPath("C:\\WORK\\"));
+    form->RefreshWindowsShowing("c:\\work");
+    EXPECT_EQ(sub->GetListCount(), 2);
+    EXPECT_EQ(shop->GetListCount(), 1);
+    EXPECT_TRUE(form->IsPathShown("C:\\WORKSHOP\\"));
+    EXPECT_FALSE(form->IsPathShown("C:\\OTHER\\"));
+}
