@@ -111,7 +111,8 @@ void TFileListView::keyPressEvent(QKeyEvent* event) {
 }
 
 void TFileListView::keyReleaseEvent(QKeyEvent* event) {
-    emit KeyReleased(event->key(), event->modifiers());
+    // A held key acts once, when it is let go.
+    if (!event->isAutoRepeat()) emit KeyReleased(event->key(), event->modifiers());
     event->accept();
 }
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -108,6 +109,10 @@ TEST_F(SepDirTest, OpensOnTheCurrentDirectoryAndTagsWithSpaceEndToEnd) {
     EXPECT_TRUE(w->IsTagged(4));
     EXPECT_EQ(w->GetCurrentIndex(), 4);
     EXPECT_EQ(TagText(), "2  4K");  // 5048 bytes
+    // A held key's repeats do nothing; it acts when let go.
+    QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", true);
+    QApplication::sendEvent(w->LB1, &repeat);
+    EXPECT_TRUE(w->IsTagged(4));
     EXPECT_TRUE(form->SpeedBar->SB_TagNone->isEnabled());
 
     // The tag panel reverses, the speed bar clears and tags all.
