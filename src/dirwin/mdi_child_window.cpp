@@ -39,6 +39,8 @@ int TMDIChild::CharWidth() const { return QFontMetrics(font()).horizontalAdvance
 
 void TMDIChild::BuildHeader(QHeaderView* header, const std::string& section, bool resultWindow) {
     if (resultWindow) Options.SplitExe = false;
+    // A rebuild is no resize by the user.
+    const QSignalBlocker quiet(header);
     const std::vector<TColumn> columns = HeaderColumns(Options, resultWindow);
     auto* model = qobject_cast<QStandardItemModel*>(header->model());
     if (!model) {
@@ -55,7 +57,6 @@ void TMDIChild::BuildHeader(QHeaderView* header, const std::string& section, boo
     model->setColumnCount(static_cast<int>(columns.size()));
     model->setHorizontalHeaderLabels(captions);
     const int unit = CharWidth();
-    const QSignalBlocker quiet(header);
     for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
         const int width = AppIni().ReadInteger(section, columns[i].Caption, columns[i].DefaultChars * unit);
         header->resizeSection(i, std::max(0, width));
