@@ -1,7 +1,6 @@
 #include "fileops/file_primitives.h"
 
 #include <algorithm>
-#include <memory>
 #include <numeric>
 #include <unordered_set>
 
@@ -62,7 +61,7 @@ void WriteAll(plat::File& out, const char* data, size_t n) {
 
 // Moves the bytes; both files are closed by their handles whatever is
 // raised, and a partly written target stays as it is. Answers the source's
-// facts (read once, for the buffer size, the date and the attributes).
+// facts (read once, for the date and the attributes).
 bool CopyData(const std::string& source, const std::string& target, bool formFeed,
               plat::FindData& facts) {
     plat::File in, out;
@@ -73,19 +72,28 @@ bool CopyData(const std::string& source, const std::string& target, bool formFee
         e != plat::FileError::None)
         Raise("Bad open of: " + target, e);
 
-    // A small file gets a buffer one byte larger than itself, so the whole
-    // file comes in one read and the next read finds the end.
-    size_t bufSize = kCopyBlockSize;
-    if (haveFacts && facts.size >= 0 && static_cast<uint64_t>(facts.size) < kCopyBlockSize)
-        bufSize = static_cast<size_t>(facts.size) + 1;
-    std::unique_ptr<char[]> buf(new char[bufSize]);
-
+    // The kernel copies block by block without passing the bytes through
+    // this process. The one way a buffered write fails is a full disk
+    // (or quota, or size limit): that is "Disk full?"; any other failure of
+    // the copy is the reading side's. The end is confirmed by a plain read,
+    // so every write counted is one block of data.
+    int64_t left = haveFacts ? facts.size : -1;
     for (;;) {
         size_t got = 0;
-        if (auto e = plat::ReadFile(in, buf.get(), bufSize, got); e != plat::FileError::None)
-            Raise("Error reading: " + source, e);
+        if (left == 0) {
+            char extra;
+            if (auto e = plat::ReadFile(in, &extra, 1, got); e != plat::FileError::None)
+                Raise("Error reading: " + source, e);
+            if (got == 0) break;
+            WriteAll(out, &extra, 1);  // the file grew meanwhile: copy on to its end
+            left = -1;
+            continue;
+        }
+        auto e = plat::CopyFileRange(in, out, kCopyBlockSize, got);
+        if (e == plat::FileError::DiskFull) Raise("Disk full?", e);
+        if (e != plat::FileError::None) Raise("Error reading: " + source, e);
         if (got == 0) break;
-        WriteAll(out, buf.get(), got);
+        if (left > 0) left = std::max<int64_t>(0, left - static_cast<int64_t>(got));
     }
     if (formFeed) {
         const char ff = 12;
