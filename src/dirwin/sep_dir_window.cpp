@@ -114,7 +114,6 @@ TSepDir::TSepDir(Tmainform* main) : TMDIChild(nullptr), main_(main) {
     SetupHeader();
     resize(sizeHint());
     LayoutControls();
-    DLB1->SetShowHidden(Options.A_Hidden);
     connect(DLB1, &TDirTree::DirectoryChanged, this,
             [this](const std::string& dir) { RunReportingErrors([&] { DirectoryChanged(dir); }); });
     // Setting the tree reads the directory. One that has gone since it was
@@ -337,6 +336,8 @@ void TSepDir::TreeRightClick(const QPoint& point, Qt::KeyboardModifiers modifier
 void TSepDir::ReadDirectory() {
     {
         TBusyCursor busy;
+        // The options may have changed since: hidden directories follow them.
+        DLB1->SetShowHidden(Options.A_Hidden);
         LB1->SetCurrentRow(-1);
         FileList.ReadDirectory(GetDirectory(), Options);
         SyncListRows();
