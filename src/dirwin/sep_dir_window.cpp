@@ -114,6 +114,7 @@ TSepDir::TSepDir(Tmainform* main) : TMDIChild(nullptr), main_(main) {
     SetupHeader();
     resize(sizeHint());
     LayoutControls();
+    DLB1->SetShowHidden(Options.A_Hidden);
     connect(DLB1, &TDirTree::DirectoryChanged, this,
             [this](const std::string& dir) { RunReportingErrors([&] { DirectoryChanged(dir); }); });
     // Setting the tree reads the directory. One that has gone since it was
