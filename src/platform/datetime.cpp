@@ -3,6 +3,7 @@
 #include <cmath>
 #include <ctime>
 #include <functional>
+#include <limits>
 
 #include "platform/platform.h"
 
@@ -46,7 +47,9 @@ std::function<int()> clockSecondSource;
 DateTime FileTimeToDateTime(const FileTime& t) {
     time_t sec = static_cast<time_t>(t.sec);
     struct tm lt {};
-    if (!localtime_r(&sec, &lt)) return 0;
+    // A time the calendar cannot express gives no date at all (NaN), so it
+    // shows as "?" and fails every range test.
+    if (!localtime_r(&sec, &lt)) return std::numeric_limits<double>::quiet_NaN();
     int64_t days = DaysFromCivil(lt.tm_year + 1900LL, lt.tm_mon + 1, lt.tm_mday) + kEpochOffsetDays;
     double frac = (lt.tm_hour * 3600.0 + lt.tm_min * 60.0 + lt.tm_sec + t.nsec / 1e9) / 86400.0;
     return static_cast<double>(days) + frac;

@@ -151,6 +151,50 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
     return !failed;
 }
 
+bool FindDirectories(const std::string& dir, uint32_t attrMask,
+                     const std::function<bool(const FindData&)>& fn) {
+    std::string abs = ExpandFileName(dir);
+    if (abs.empty()) return false;
+    if (abs.back() != '\\') abs += '\\';
+    auto host = detail::ResolveHost(abs, true);
+    if (!host) return false;
+    int dfd = open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return false;
+    DIR* d = fdopendir(dfd);
+    if (!d) {
+        close(dfd);
+        return false;
+    }
+    std::string hostDir = *host == "/" ? "" : *host;
+    bool failed = false;
+    FindData fd;
+    for (;;) {
+        errno = 0;
+        dirent* e = readdir(d);
+        if (!e) {
+            failed = errno != 0;
+            break;
+        }
+        const char* raw = e->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0))) continue;
+        if (e->d_type != DT_DIR && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) continue;
+        struct stat st {};
+        if (fstatat(dfd, raw, &st, 0) != 0 || !S_ISDIR(st.st_mode)) continue;
+        std::string path = hostDir + "/" + raw;
+        fd.name = NeedsMapping(raw) ? HostNameToWin(raw) : std::string(raw);
+        fd.attr = detail::HostAttributes(path, raw, st);
+        if ((fd.attr & faHidden) && !(attrMask & faHidden)) continue;
+        if ((fd.attr & faSysFile) && !(attrMask & faSysFile)) continue;
+        struct stat lst {};
+        fd.isLink = e->d_type != DT_DIR && fstatat(dfd, raw, &lst, AT_SYMLINK_NOFOLLOW) == 0 &&
+                    S_ISLNK(lst.st_mode);
+        FillFacts(fd, st);
+        if (!fn(fd)) break;
+    }
+    closedir(d);
+    return !failed;
+}
+
 bool GetFindData(const std::string& path, FindData& out) {
     std::string abs = ExpandFileName(path);
     auto host = detail::ResolveHost(abs, true);

@@ -148,6 +148,11 @@ bool MaskMatches(const std::string& mask, const std::string& name);
 // Returns false when the directory cannot be read (missing, unreadable).
 bool FindFiles(const std::string& dirMask, uint32_t attrMask,
                const std::function<bool(const FindData&)>& fn);
+// The subdirectories of a directory (never "." or ".."), for directory
+// trees: files are passed over without being looked at. Hidden and system
+// directories only with their bits in attrMask. False when unreadable.
+bool FindDirectories(const std::string& dir, uint32_t attrMask,
+                     const std::function<bool(const FindData&)>& fn);
 // Facts of one file or directory; false when it does not exist.
 bool GetFindData(const std::string& path, FindData& out);
 

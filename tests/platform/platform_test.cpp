@@ -304,3 +304,28 @@ TEST(PlatformEnumeration, LinksAreMarked) {
     EXPECT_EQ(DeleteFile("C:\\link"), FileError::None);
     EXPECT_TRUE(fs::exists(env.hostD + "/outside"));
 }
+
+TEST(PlatformEnumeration, DirectoriesOnlyForTrees) {
+    TestEnv env;
+    fs::create_directories(env.hostC + "/Tree/A");
+    fs::create_directories(env.hostC + "/Tree/.hid");
+    env.WriteFile("c/Tree/file.txt", "x");
+    fs::create_directory_symlink(env.hostC + "/Tree/A", env.hostC + "/Tree/L");
+    auto dirs = [](uint32_t mask) {
+        std::set<std::string> out;
+        EXPECT_TRUE(FindDirectories("C:\\TREE", mask, [&](const FindData& fd) {
+            EXPECT_TRUE(fd.attr & faDirectory);
+            out.insert(fd.name + (fd.isLink ? "@" : ""));
+            return true;
+        }));
+        return out;
+    };
+    EXPECT_EQ(dirs(faDirectory), (std::set<std::string>{"A", "L@"}));
+    EXPECT_EQ(dirs(faDirectory | faHidden), (std::set<std::string>{"A", "L@", ".hid"}));
+    EXPECT_FALSE(FindDirectories("C:\\nope", faDirectory, [](const FindData&) { return true; }));
+}
+
+TEST(PlatformTime, TimesBeyondTheCalendarGiveNoDate) {
+    DateParts p{};
+    EXPECT_FALSE(DecodeDateTime(FileTimeToDateTime(FileTime{INT64_MAX / 2, 0}), p));
+}
