@@ -159,8 +159,8 @@ struct TreeDir {
     plat::FindData facts;
 };
 
-// A directory reached again through a link to a directory above it would
-// make the listing endless. Times rule out nearly every candidate without
+// A directory met again below itself (an ancestor mounted inside the tree)
+// would make the listing endless. Times rule out nearly every candidate without
 // a system call; SameFile decides.
 bool LoopsBack(const std::vector<TreeDir>& chain, const std::string& path,
                const plat::FindData& facts) {
