@@ -224,6 +224,9 @@ void ShredOneFile(const std::string& path) {
         if (written != kShredBlockSize) RaiseSystem(plat::FileError::DiskFull);
         if (i < n) Progress().ProcessEvents();
     }
+    // The pattern must reach the disk before the name goes: a file deleted
+    // with its pages still dirty would leave the old data where it was.
+    if (auto e = plat::FlushFile(f); e != plat::FileError::None) RaiseSystem(e);
     if (auto e = plat::CloseFile(f); e != plat::FileError::None) RaiseSystem(e);
     plat::DeleteFile(path);
 }

@@ -132,6 +132,7 @@ FileError OpenFile(const std::string& winPath, OpenMode mode, File& out) {
     // A re-created file starts with normal attributes.
     if (mode == OpenMode::CreateTruncate && exists && !port)
         fremovexattr(fd, "user.DOSATTRIB");
+    if (!exists && !port) detail::NoteCreated(*host);
     if (out.fd_ >= 0) ::close(out.fd_);
     out.fd_ = fd;
     out.host_ = *host;
@@ -222,6 +223,11 @@ FileError CopyFileRange(File& in, File& out, size_t n, size_t& copied) {
     return FileError::None;
 }
 
+FileError FlushFile(File& f) {
+    if (!f.IsOpen()) return FileError::InvalidHandle;
+    return ::fsync(f.fd()) == 0 ? FileError::None : detail::ErrnoToError(errno);
+}
+
 FileError CloseFile(File& f) {
     FileError injected;
     bool fired = detail::FaultFires(FaultOp::Close, injected);
@@ -260,8 +266,10 @@ FileError RenameFile(const std::string& from, const std::string& to) {
                                            (dstSt.st_ino != sst.st_ino || dstSt.st_dev != sst.st_dev))
         return FileError::AlreadyExists;
     if (*src == *dst) return FileError::None;
-    if (syscall(SYS_renameat2, AT_FDCWD, src->c_str(), AT_FDCWD, dst->c_str(), RENAME_NOREPLACE) == 0)
+    if (syscall(SYS_renameat2, AT_FDCWD, src->c_str(), AT_FDCWD, dst->c_str(), RENAME_NOREPLACE) == 0) {
+        detail::NoteCreated(*dst);
         return FileError::None;
+    }
     if (errno == EEXIST) return FileError::AlreadyExists;
     if (errno != EINVAL && errno != ENOSYS) return detail::ErrnoToError(errno);
     // The file system cannot refuse replacement itself: check, then rename.
@@ -276,7 +284,10 @@ FileError CreateDirectory(const std::string& winPath) {
         struct stat st {};
         if (lstat(resolved->c_str(), &st) == 0) return FileError::AlreadyExists;
     }
-    if (::mkdir(host->c_str(), 0777) == 0) return FileError::None;
+    if (::mkdir(host->c_str(), 0777) == 0) {
+        detail::NoteCreated(*host);
+        return FileError::None;
+    }
     if (errno == EEXIST) return FileError::AlreadyExists;
     return errno == ENOENT ? FileError::PathNotFound : detail::ErrnoToError(errno);
 }

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -29,6 +30,11 @@ int ParseDosAttrib(const char* text);  // "0x22" -> 0x22; -1 when not a number
 
 // Host path of a profile file name: a host path or a Windows-form path.
 std::string ProfileHostPath(const std::string& file);
+
+// Names in host directory dir equal to hostName without regard to case.
+std::vector<std::string> NamesLike(const std::string& dir, const std::string& hostName);
+// Tells the name cache about an entry the program has just created.
+void NoteCreated(const std::string& hostPath);
 
 // The drive table's port devices.
 std::string PortHostPath(const std::string& name);

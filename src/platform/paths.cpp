@@ -80,24 +80,11 @@ std::string ResolveComponent(const std::string& dir, const std::string& hostName
     std::string exact = dir == "/" ? "/" + hostName : dir + "/" + hostName;
     found = true;
     if (HostExists(exact)) return exact;
-    std::string winName = HostNameToWin(hostName);
-    std::string match;
-    int matches = 0;
-    if (DIR* d = opendir(dir.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string n = e->d_name;
-            if (n == "." || n == "..") continue;
-            if (SameText(HostNameToWin(n), winName)) {
-                match = n;
-                ++matches;
-            }
-        }
-        closedir(d);
-    }
-    if (matches == 1) return dir == "/" ? "/" + match : dir + "/" + match;
+    std::vector<std::string> matches = detail::NamesLike(dir, hostName);
+    if (matches.size() == 1) return dir == "/" ? "/" + matches[0] : dir + "/" + matches[0];
     size_t end = hostName.size();
     while (end > 0 && hostName[end - 1] == '.') --end;
-    if (end > 0 && end < hostName.size() && matches == 0)
+    if (end > 0 && end < hostName.size() && matches.empty())
         return ResolveComponent(dir, hostName.substr(0, end), found);
     found = false;
     return exact;

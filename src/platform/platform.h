@@ -190,6 +190,8 @@ FileError FileSizeOf(File& f, int64_t& size);
 // kernel where it can (copy_file_range), else through a buffer. Counts as
 // one read and one write for fault injection.
 FileError CopyFileRange(File& in, File& out, size_t n, size_t& copied);
+// Puts what was written on the disk (fsync).
+FileError FlushFile(File& f);
 FileError CloseFile(File& f);
 
 FileError DeleteFile(const std::string& winPath);

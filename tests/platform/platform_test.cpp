@@ -329,3 +329,22 @@ TEST(PlatformTime, TimesBeyondTheCalendarGiveNoDate) {
     DateParts p{};
     EXPECT_FALSE(DecodeDateTime(FileTimeToDateTime(FileTime{INT64_MAX / 2, 0}), p));
 }
+
+TEST(PlatformPaths, NewNamesInALargeDirectoryStillFindOtherSpellings) {
+    TestEnv env;
+    fs::create_directories(env.hostC + "/Big");
+    for (int i = 0; i < 300; ++i) {
+        File f;
+        ASSERT_EQ(OpenFile("C:\\BIG\\new" + std::to_string(i) + ".txt", OpenMode::CreateTruncate, f),
+                  FileError::None);
+    }
+    // Names created by the program are known at once in every spelling...
+    EXPECT_TRUE(FileExists("C:\\Big\\NEW299.TXT"));
+    // ...and so are names another program adds or removes.
+    std::ofstream(env.hostC + "/Big/Outside.txt") << "x";
+    EXPECT_TRUE(FileExists("C:\\Big\\OUTSIDE.TXT"));
+    fs::remove(env.hostC + "/Big/new5.txt");
+    EXPECT_FALSE(FileExists("C:\\Big\\NEW5.TXT"));
+    EXPECT_EQ(CreateDirectory("C:\\Big\\Sub"), FileError::None);
+    EXPECT_TRUE(DirectoryExists("C:\\BIG\\SUB"));
+}
