@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/errors.h"
 #include "platform/platform.h"
 #include "shell/main_window.h"
 #include "shell/prompter.h"
@@ -111,9 +112,13 @@ void TAttrDlg::OKBtnClick() {
 
 void TAttrDlg::ChangeAttributes(const std::string& path) {
     const uint32_t current = plat::GetFileAttributes(path);
-    // A word that cannot be read gives nothing to build on.
-    if (current == plat::kInvalidAttributes) return;
+    // A file that vanished or refuses its new bits is put to the user, not
+    // passed over as if it had changed.
+    if (current == plat::kInvalidAttributes)
+        throw EInOutError(plat::ErrorText(plat::FileError::FileNotFound));
     const uint32_t wanted = NewAttributeWord(current, ChoiceOf(CB_ReadOnly), ChoiceOf(CB_Hidden),
                                              ChoiceOf(CB_System), ChoiceOf(CB_Archive));
-    if (wanted != current) plat::SetFileAttributes(path, wanted);
+    if (wanted == current) return;
+    if (auto e = plat::SetFileAttributes(path, wanted); e != plat::FileError::None)
+        throw EInOutError(plat::ErrorText(e));
 }

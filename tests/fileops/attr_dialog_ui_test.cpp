@@ -165,12 +165,14 @@ TEST_F(AttrDialogTest, CancelAsksAndNoLeavesTheChoicesInForce) {
     }
 }
 
-TEST_F(AttrDialogTest, AMissingFileIsPassedOverSilently) {
+TEST_F(AttrDialogTest, AMissingFileIsPutToTheUserAndTheOthersChange) {
     std::filesystem::remove(env.Host("c/SRC/B.TXT"));
     TAttrDlg dlg(*src);
     Choose(dlg.CB_Hidden, Qt::Checked);
+    env.prompts.errorAnswers = {ErrorAction::SkipFile};
     dlg.OKBtnClick();
-    EXPECT_TRUE(Texts().empty());
+    EXPECT_EQ(Texts(), std::vector<std::string>{plat::ErrorText(FileError::FileNotFound) +
+                                                "\r\nChanging Attributes: C:\\SRC\\B.TXT"});
     EXPECT_EQ(Attr("A.TXT"), HID | ARC);
     EXPECT_EQ(Attr("C.TXT"), HID);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
