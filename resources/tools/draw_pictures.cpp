@@ -1,5 +1,6 @@
 // Draws the program's small pictures (tag marks, drive pictures, speed bar
-// glyphs) into resources/pictures. Run once after changing a drawing:
+// glyphs, drag pictures) into resources/pictures. Run once after changing a
+// drawing:
 //   g++ -std=c++20 -fPIC draw_pictures.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/draw
 //   QT_QPA_PLATFORM=offscreen /tmp/draw resources/pictures
 #include <QGuiApplication>
@@ -180,6 +181,15 @@ int main(int argc, char** argv) {
         p.setPen(kInk);
         p.drawLine(5, 9, 7, 6);
         p.drawLine(7, 6, 9, 9);
+    });
+
+    // Drag pictures, shown below and right of the mouse pointer: one item,
+    // several items.
+    Draw("DRAG_SINGLE", 12, 14, [](QPainter& p) { Page(p, 1, 1); });
+    Draw("DRAG_MULTI", 18, 20, [](QPainter& p) {
+        Page(p, 1, 1);
+        Page(p, 4, 4);
+        Page(p, 7, 7);
     });
 
     // Program icon: a folder with a tagged page.

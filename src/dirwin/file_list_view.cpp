@@ -126,6 +126,11 @@ void TFileListView::mousePressEvent(QMouseEvent* event) {
     emit Pressed(at, event->button(), event->modifiers());
 }
 
+void TFileListView::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() != Qt::NoButton)
+        emit MouseMoved(event->position().toPoint(), event->buttons(), event->modifiers());
+}
+
 void TFileListView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const int row = RowAt(event->position().toPoint());
@@ -133,7 +138,7 @@ void TFileListView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TFileListView::contextMenuEvent(QContextMenuEvent* event) {
-    emit ContextMenuAt(event->pos());
+    emit ContextMenuAt(event->pos(), event->reason() == QContextMenuEvent::Mouse);
     event->accept();
 }
 

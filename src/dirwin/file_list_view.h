@@ -37,8 +37,11 @@ signals:
     // Keys go on to the window when released (Space, Delete, 8 ...).
     void KeyReleased(int key, Qt::KeyboardModifiers modifiers);
     void Pressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // Movement with a button held (a drag may start).
+    void MouseMoved(const QPoint& point, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void RowDoubleClicked(int row);
-    void ContextMenuAt(const QPoint& point);
+    // byMouse: asked for by the right button (not by the keyboard).
+    void ContextMenuAt(const QPoint& point, bool byMouse);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;

@@ -446,8 +446,12 @@ void TSepDir::PrepareListMenu(const QPoint& point) {
         RepaintList();
         UpdateStatus();
     }
+    SetListMenuItems(row);
     LB1->SetCurrentRow(row);
+    listMenuReady_ = true;
+}
 
+void TSepDir::SetListMenuItems(int row) {
     const TDirCommands& c = Commands();
     const bool entries = FileList.GetEntryCount() > 0;
     const bool wildcards = c.TagByWildcards || (main_ && main_->HasCommand(TMainCommand::TagByWildcards));
@@ -463,12 +467,17 @@ void TSepDir::PrepareListMenu(const QPoint& point) {
                                    main_->HasCommand(TMainCommand::ComparePaths));
     UpdatePerformState();
 
-    ListTagSingleItem->setText(row >= 0 ? "&Single: " + MenuText(GetEntryName(row)) : QString("&Single: "));
-    ListTagSingleItem->setEnabled(row >= 0);
-    UpdateViewersState();
-
-    ListEditItem->setText(row >= 0 ? "&Edit: " + MenuText(GetCurrentName()) : QString("&Edit"));
-    ListEditItem->setEnabled(row >= 0 && main_ && main_->EditFile);
+    const bool onRow = row >= 0 && row < FileList.GetListCount();
+    ListTagSingleItem->setText(onRow ? "&Single: " + MenuText(GetEntryName(row)) : QString("&Single: "));
+    ListTagSingleItem->setEnabled(onRow);
+    // The viewers and the editor act on the current row, which the menu's
+    // row becomes.
+    const QList<QAction*> viewers = {ListViewAsciiItem, ListViewHexItem, ListViewPictureItem};
+    const bool hooks[] = {main_ && main_->ShowTextViewer, main_ && main_->ShowHexViewer,
+                          main_ && main_->ViewPictureFile};
+    for (int i = 0; i < viewers.size(); ++i) viewers[i]->setEnabled(onRow && hooks[i]);
+    ListEditItem->setText(onRow ? "&Edit: " + MenuText(GetEntryName(row)) : QString("&Edit"));
+    ListEditItem->setEnabled(onRow && main_ && main_->EditFile);
     ListNewFileItem->setEnabled(main_ && main_->HasCommand(TMainCommand::NewFile));
     FillAppMenu(ListAppItems, ListAppMoreItem);
     UpdateOptionsState();

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDrag>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMenu>
@@ -27,7 +28,6 @@ std::function<bool(int, std::string&, std::string&)> TSepDir::QuickDirectoryLook
 namespace {
 
 constexpr int kListTag = 1426, kSplitterTag = 122;
-constexpr int kMinTreeWidth = 100;
 const char* const kHeaderSection = "Header";
 
 // The client area: its first size and a hook for every resize.
@@ -43,28 +43,36 @@ protected:
     }
 };
 
-// The splitter panel drags itself; where it is let go, the split is applied.
+// The splitter panel drags itself. The cursor says whether the place under
+// the mouse takes it; let go where it is not taken, it goes back.
 class TSplitterPanel : public QWidget {
 public:
     using QWidget::QWidget;
-    std::function<void(int x)> dropped;  // client x of the panel's left edge
+    std::function<bool(const QPoint& mouse)> accepts;        // client point
+    std::function<bool(const QPoint& mouse, int x)> dropped;  // and the panel's left edge
 
 protected:
     void mousePressEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton) grab_ = e->position().toPoint().x();
+        if (e->button() != Qt::LeftButton) return;
+        grab_ = e->position().toPoint().x();
+        startX_ = x();
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         if (grab_ < 0) return;
-        move(std::max(0, mapToParent(e->position().toPoint()).x() - grab_), y());
+        const QPoint mouse = mapToParent(e->position().toPoint());
+        move(std::max(0, mouse.x() - grab_), y());
+        setCursor(accepts && !accepts(mouse) ? Qt::ForbiddenCursor : Qt::SplitHCursor);
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
         if (grab_ < 0 || e->button() != Qt::LeftButton) return;
         grab_ = -1;
-        if (dropped) dropped(x());
+        setCursor(Qt::SplitHCursor);
+        if (!dropped || !dropped(mapToParent(e->position().toPoint()), x())) move(startX_, y());
     }
 
 private:
     int grab_ = -1;
+    int startX_ = 0;
 };
 
 // The busy cursor while a directory is read, restored however the read ends.
@@ -167,6 +175,7 @@ void TSepDir::BuildControls() {
     });
     DLB1->viewport()->installEventFilter(this);
     DLB1->installEventFilter(this);
+    DLB1->viewport()->setAcceptDrops(true);
 
     auto* splitter = new TSplitterPanel(client);
     PSplitter = splitter;
@@ -174,9 +183,11 @@ void TSepDir::BuildControls() {
     splitter->setProperty("Tag", kSplitterTag);
     splitter->setGeometry(126, 0, 4, 380);
     splitter->setCursor(Qt::SplitHCursor);
-    splitter->dropped = [this](int x) {
-        ApplySplit(x);
-        LayoutControls();
+    splitter->accepts = [this](const QPoint& mouse) { return SplitterAccepted(mouse); };
+    splitter->dropped = [this](const QPoint& mouse, int x) {
+        bool taken = false;
+        RunReportingErrors([&] { taken = SplitterDropped(mouse, x); });
+        return taken;
     };
 
     Header1 = new QHeaderView(Qt::Horizontal, client);
@@ -215,12 +226,18 @@ void TSepDir::BuildControls() {
             [this](const QPoint& p, Qt::MouseButton b, Qt::KeyboardModifiers m) {
                 RunReportingErrors([&] { ListPressed(p, b, m); });
             });
-    connect(LB1, &TFileListView::ContextMenuAt, this, [this](const QPoint& p) {
-        RunReportingErrors([&] {
-            PrepareListMenu(p);
-            ListMenu->popup(LB1->viewport()->mapToGlobal(p));
-        });
+    connect(LB1, &TFileListView::MouseMoved, this,
+            [this](const QPoint& p, Qt::MouseButtons b, Qt::KeyboardModifiers m) {
+                RunReportingErrors([&] { ListMouseMoved(p, b, m); });
+            });
+    connect(LB1, &TFileListView::ContextMenuAt, this, [this](const QPoint& p, bool byMouse) {
+        RunReportingErrors([&] { PopupListMenu(p, byMouse); });
     });
+    LB1->viewport()->setAcceptDrops(true);
+    LB1->viewport()->installEventFilter(this);
+    // Drops on the header or between the controls land on the client area.
+    client->setAcceptDrops(true);
+    client->installEventFilter(this);
 
     client->resized = [this] { LayoutControls(); };
 }
@@ -423,6 +440,8 @@ bool TSepDir::ApplyListFont() {
 }
 
 void TSepDir::CancelDrag() {
+    // Ends the toolkit's drag loop without a drop.
+    if (dragging_) QDrag::cancel();
     if (main_ && main_->DragSource == this) main_->DragSource = nullptr;
 }
 
@@ -464,7 +483,11 @@ void TSepDir::ListDoubleClicked(int row) {
     UpdateStatus();
 }
 
-void TSepDir::ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers) {
+void TSepDir::ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    if (button == Qt::RightButton) {
+        if (!(modifiers & Qt::ShiftModifier)) PrepareListMenu(point);
+        return;
+    }
     if (button != Qt::LeftButton) return;
     DragStartX = point.x();
     DragStartY = point.y();
@@ -477,6 +500,18 @@ void TSepDir::ListPressed(const QPoint& point, Qt::MouseButton button, Qt::Keybo
         UpdateStatus();
     }
     PreviewPicture(row);
+}
+
+void TSepDir::PopupListMenu(const QPoint& point, bool byMouse) {
+    if (!listMenuReady_) {
+        if (main_) main_->CancelDrag();
+        SetListMenuItems(GetCurrentIndex());
+    }
+    listMenuReady_ = false;
+    // From the keyboard the menu opens at the current row.
+    QPoint at = point;
+    if (!byMouse) at = GetCurrentIndex() >= 0 ? LB1->RowRect(GetCurrentIndex()).center() : QPoint(0, 0);
+    ListMenu->popup(LB1->viewport()->mapToGlobal(at));
 }
 
 // ---------------------------------------------------------------- events
@@ -508,6 +543,33 @@ bool TSepDir::eventFilter(QObject* watched, QEvent* event) {
         if (e->button() == Qt::LeftButton) {
             DragStartX = e->position().toPoint().x();
             DragStartY = e->position().toPoint().y();
+        }
+    }
+    if (watched == DLB1->viewport() && event->type() == QEvent::MouseMove) {
+        auto* e = static_cast<QMouseEvent*>(event);
+        bool started = false;
+        RunReportingErrors([&] { started = TreeMouseMoved(e->position().toPoint(), e->buttons()); });
+        if (started) return true;
+    }
+    // Drags over the list, the tree and the client area around them.
+    const bool list = watched == LB1->viewport() || watched == Client, tree = watched == DLB1->viewport();
+    if (list || tree) {
+        const TDropTarget target = tree ? TDropTarget::SplitTree : TDropTarget::SplitList;
+        switch (event->type()) {
+            case QEvent::DragEnter:
+                dragRead_ = nullptr;
+                [[fallthrough]];
+            case QEvent::DragMove:
+                RunReportingErrors([&] { DragOver(target, static_cast<QDropEvent*>(event)); });
+                return true;
+            case QEvent::Drop:
+                event->ignore();
+                RunReportingErrors([&] { Drop(target, static_cast<QDropEvent*>(event)); });
+                return true;
+            case QEvent::DragLeave:
+                dragRead_ = nullptr;
+                return true;
+            default: break;
         }
     }
     return TMDIChild::eventFilter(watched, event);

@@ -9,9 +9,13 @@
 #include <functional>
 #include <string>
 
+#include "dirwin/drag_drop_qt.h"
+#include "dirwin/drag_drop_rules.h"
 #include "dirwin/mdi_child_window.h"
 
 class QAction;
+class QDropEvent;
+class QMimeData;
 class QHeaderView;
 class QMenu;
 class TDirTree;
@@ -116,7 +120,35 @@ public:
     // ---- keys and mouse in the file list
     void ListKeyReleased(int key, Qt::KeyboardModifiers modifiers);
     void ListDoubleClicked(int row);
+    // A press at a viewport point: the left button in the Tag column
+    // toggles the row; the right button readies the context menu for the
+    // row under the mouse (not with Shift).
     void ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // Opens the list's context menu; items not readied by a right press
+    // (Shift, the keyboard) follow the current row.
+    void PopupListMenu(const QPoint& point, bool byMouse);
+
+    // ---- dragging (drag_sep_dir_window.cpp)
+    // Movement with the left button held, in viewport points of the list
+    // or the tree: 6 pixels from the press a drag starts.
+    void ListMouseMoved(const QPoint& point, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    bool TreeMouseMoved(const QPoint& point, Qt::MouseButtons buttons);
+    // A drag of the tagged rows with the current row (Shift: every row);
+    // Ctrl makes it a move.
+    void StartFileDrag(Qt::KeyboardModifiers modifiers);
+    // A drag of the tree's selected directory.
+    void StartDirectoryDrag();
+    // A drag entering or moving over, or dropped on, the list or client
+    // area (SplitList) or the tree; points in the receiving widget.
+    void DragOver(TDropTarget target, QDropEvent* event);
+    void Drop(TDropTarget target, QDropEvent* event);
+    // The splitter let go with the mouse at a client point and its left
+    // edge at client x: where it is accepted the split is applied (false
+    // where it is not).
+    bool SplitterAccepted(const QPoint& mouse) const;
+    bool SplitterDropped(const QPoint& mouse, int x);
+    // A drag from this window is under way.
+    bool Dragging() const { return dragging_; }
 
     // ---- menu states (run before a menu opens)
     void UpdatePerformState();
@@ -130,6 +162,8 @@ public:
     // point: tags the row when nothing is tagged, enables the items and
     // makes the row current.
     void PrepareListMenu(const QPoint& point);
+    // The list menu's items for the row the menu acts on (-1 none).
+    void SetListMenuItems(int row);
     // The list's rows follow the entries (after the list changed).
     void SyncListRows();
 
@@ -169,8 +203,16 @@ private:
     void SortBy(const char* keys);
     void ShowViewer(const std::function<void(const std::string&)>& viewer);
     void StartApplication(QAction* item);
+    TDragFacts DragFacts(TDropTarget target, const QDropEvent& event);
+    // Runs the drag of control's data (the drag state is set).
+    void RunDrag(QWidget* control, QMimeData* data);
 
     QPointer<Tmainform> main_;
     char drive_ = 0;
     bool headerResized_ = false;
+    bool listMenuReady_ = false;  // a right press readied the list menu
+    bool dragging_ = false;
+    // What the drag over this window carries, read when it entered.
+    const void* dragRead_ = nullptr;
+    TDraggedData dragData_;
 };
