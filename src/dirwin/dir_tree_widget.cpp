@@ -7,6 +7,7 @@
 
 #include "dirwin/column_text.h"
 #include "dirwin/dir_navigation.h"
+#include "dirwin/subdirectories.h"
 #include "platform/platform.h"
 
 namespace {
@@ -77,16 +78,8 @@ QTreeWidgetItem* TDirTree::AddChild(QTreeWidgetItem* parent, const std::string& 
 void TDirTree::LoadChildren(QTreeWidgetItem* item) {
     if (!item || item->data(0, kLoadedRole).toBool()) return;
     item->setData(0, kLoadedRole, true);
-    std::vector<std::string> names;
     const uint32_t mask = plat::faDirectory | (showHidden_ ? plat::faHidden | plat::faSysFile : 0);
-    plat::FindFiles(WithBackslash(PathOf(item)) + "*.*", mask, [&](const plat::FindData& f) {
-        if ((f.attr & plat::faDirectory) && f.name != "." && f.name != "..") names.push_back(f.name);
-        return true;
-    });
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        const std::string ua = plat::UpperCase(a), ub = plat::UpperCase(b);
-        return ua != ub ? ua < ub : a < b;
-    });
+    const std::vector<std::string> names = SubdirectoryNames(PathOf(item), mask);
     for (const std::string& name : names) AddChild(item, name);
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }

@@ -14,6 +14,7 @@
 #include <cctype>
 
 #include "fileops/file_primitives.h"
+#include "dirwin/subdirectories.h"
 #include "platform/platform.h"
 
 namespace {
@@ -151,15 +152,7 @@ void TUDFind::LoadChildren(QTreeWidgetItem* item) {
     if (!item || item->data(0, kLoadedRole).toBool()) return;
     item->setData(0, kLoadedRole, true);
     const std::string dir = AddBackslash(item->data(0, kPathRole).toString().toStdString());
-    std::vector<std::string> names;
-    plat::FindFiles(dir + "*.*", plat::faDirectory, [&](const plat::FindData& fd) {
-        if ((fd.attr & plat::faDirectory) && fd.name != "." && fd.name != "..") names.push_back(fd.name);
-        return true;
-    });
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        std::string ua = plat::UpperCase(a), ub = plat::UpperCase(b);
-        return ua != ub ? ua < ub : a < b;
-    });
+    const std::vector<std::string> names = SubdirectoryNames(dir, plat::faDirectory);
     for (const std::string& name : names) AddDirectoryItem(item, dir + name, name);
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
