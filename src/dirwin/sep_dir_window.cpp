@@ -89,16 +89,6 @@ QString TitleText(const std::string& caption) {
     return Shown(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 
-// Stored texts are cut to their field's width in characters.
-std::string CutChars(const std::string& s, size_t width) {
-    size_t chars = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
-        if (chars++ == width) return s.substr(0, i);
-    }
-    return s;
-}
-
 EInOutError PathError(const std::string& dir) {
     return EInOutError(plat::ErrorText(plat::FileError::PathNotFound) + ": " + dir,
                        static_cast<int>(plat::FileError::PathNotFound));
@@ -148,7 +138,7 @@ std::string TSepDir::StartDirectory() {
             const std::string full = plat::ExpandFileName(dir);
             if (!full.empty() && plat::FindDrive(full[0]) && plat::SetCurrentDir(full)) {
                 start = plat::GetCurrentDir();
-                Options.Wildcards = CutChars(wildcards, kWildcardsWidth);
+                Options.Wildcards = CutToWidth(wildcards, kWildcardsWidth);
             } else {
                 ShowMessage("Error loading: " + dir);
             }

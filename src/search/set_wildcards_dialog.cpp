@@ -22,16 +22,6 @@ const char* const kKey = "WILD";
 const char* const kAllFiles = "*.*";
 constexpr int kHelpContext = 1033;
 
-// The first width characters of s (UTF-8 sequences kept whole).
-std::string CutChars(const std::string& s, size_t width) {
-    size_t chars = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
-        if (chars++ == width) return s.substr(0, i);
-    }
-    return s;
-}
-
 }  // namespace
 
 TSetWildcardsDialog::TSetWildcardsDialog(TMDIChild* window, QWidget* parent)
@@ -111,7 +101,7 @@ void TSetWildcardsDialog::OKBtnClick() {
         failure = std::current_exception();
     }
     if (window_) {
-        window_->Options.Wildcards = CutChars(text, kWildcardsWidth);
+        window_->Options.Wildcards = CutToWidth(text, kWildcardsWidth);
         window_->ReadDirectory();
     }
     if (failure) std::rethrow_exception(failure);

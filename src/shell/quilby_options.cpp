@@ -12,16 +12,6 @@ bool defaultsReady = false;
 const char* const kDefaultDtMin = "01/01/80";
 const char* const kDefaultDtMax = "12/31/99";
 
-// Cuts a text to a field's width in characters (UTF-8 sequences kept whole).
-std::string Cut(const std::string& s, size_t width) {
-    size_t chars = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
-        if (chars++ == width) return s.substr(0, i);
-    }
-    return s;
-}
-
 // A stored size that is no decimal integer reads as the default.
 int64_t ReadSize(const char* key, int64_t def) {
     std::string text = plat::Trim(AppIni().ReadString("FOptions", key, std::to_string(def)));
@@ -49,9 +39,9 @@ TQuilbyOptions::TQuilbyOptions() {
 
 void TQuilbyOptions::LoadDefaults() {
     TAppIni& ini = AppIni();
-    SortKeys = Cut(ini.ReadString("SOptions", "Sort", "END"), kSortKeysWidth);
+    SortKeys = CutToWidth(ini.ReadString("SOptions", "Sort", "END"), kSortKeysWidth);
     DirFull = ini.ReadBool("WOptions", "DirFull", true);
-    Wildcards = Cut(ini.ReadString("FOptions", "Wildcards", "*.*"), kWildcardsWidth);
+    Wildcards = CutToWidth(ini.ReadString("FOptions", "Wildcards", "*.*"), kWildcardsWidth);
     A_System = ini.ReadBool("FOptions", "A_System", false);
     A_readonly = ini.ReadBool("FOptions", "A_readonly", true);
     A_Hidden = ini.ReadBool("FOptions", "A_Hidden", false);
@@ -64,20 +54,20 @@ void TQuilbyOptions::LoadDefaults() {
     UseDate = ini.ReadBool("FOptions", "UseDate", false);
     DSRefresh = ini.ReadInteger("ROptions", "DSRefresh", 5);
     SplitExe = ini.ReadBool("VOptions", "SplitExe", true);
-    Case = Cut(ini.ReadString("VOptions", "Case", "P"), kCaseWidth);
+    Case = CutToWidth(ini.ReadString("VOptions", "Case", "P"), kCaseWidth);
     ShowAttr = ini.ReadBool("VOptions", "ShowAttr", true);
-    Date = Cut(ini.ReadString("VOptions", "Date", "mm/dd/yy"), kDateWidth);
-    Time = Cut(ini.ReadString("VOptions", "Time", "hh:mm:ss"), kTimeWidth);
+    Date = CutToWidth(ini.ReadString("VOptions", "Date", "mm/dd/yy"), kDateWidth);
+    Time = CutToWidth(ini.ReadString("VOptions", "Time", "hh:mm:ss"), kTimeWidth);
     Size = ini.ReadInteger("VOptions", "Size", 1);
-    DFields = Cut(ini.ReadString("DOptions", "DFields", "TFDSA"), kDFieldsWidth);
+    DFields = CutToWidth(ini.ReadString("DOptions", "DFields", "TFDSA"), kDFieldsWidth);
     TFields = ini.ReadInteger("DOptions", "TFields", 5);
 }
 
 void TQuilbyOptions::SaveDefaults() const {
     TAppIni& ini = AppIni();
-    ini.WriteString("SOptions", "Sort", Cut(SortKeys, kSortKeysWidth));
+    ini.WriteString("SOptions", "Sort", CutToWidth(SortKeys, kSortKeysWidth));
     ini.WriteBool("WOptions", "DirFull", DirFull);
-    ini.WriteString("FOptions", "Wildcards", Cut(Wildcards, kWildcardsWidth));
+    ini.WriteString("FOptions", "Wildcards", CutToWidth(Wildcards, kWildcardsWidth));
     ini.WriteBool("FOptions", "A_System", A_System);
     ini.WriteBool("FOptions", "A_readonly", A_readonly);
     ini.WriteBool("FOptions", "A_Hidden", A_Hidden);
@@ -91,12 +81,12 @@ void TQuilbyOptions::SaveDefaults() const {
     ini.WriteBool("FOptions", "UseDate", UseDate);
     ini.WriteInteger("ROptions", "DSRefresh", DSRefresh);
     ini.WriteBool("VOptions", "SplitExe", SplitExe);
-    ini.WriteString("VOptions", "Case", Cut(Case, kCaseWidth));
+    ini.WriteString("VOptions", "Case", CutToWidth(Case, kCaseWidth));
     ini.WriteBool("VOptions", "ShowAttr", ShowAttr);
-    ini.WriteString("VOptions", "Date", Cut(Date, kDateWidth));
-    ini.WriteString("VOptions", "Time", Cut(Time, kTimeWidth));
+    ini.WriteString("VOptions", "Date", CutToWidth(Date, kDateWidth));
+    ini.WriteString("VOptions", "Time", CutToWidth(Time, kTimeWidth));
     ini.WriteInteger("VOptions", "Size", Size);
-    ini.WriteString("DOptions", "DFields", Cut(DFields, kDFieldsWidth));
+    ini.WriteString("DOptions", "DFields", CutToWidth(DFields, kDFieldsWidth));
     ini.WriteInteger("DOptions", "TFields", TFields);
 }
 
@@ -150,3 +140,12 @@ TQuilbyOptions& DefaultOptions() {
 bool DefaultsReady() { return defaultsReady; }
 
 void SetDefaultsReady(bool ready) { defaultsReady = ready; }
+
+std::string CutToWidth(const std::string& s, size_t width) {
+    size_t chars = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if ((static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) continue;
+        if (chars++ == width) return s.substr(0, i);
+    }
+    return s;
+}

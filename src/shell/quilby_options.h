@@ -52,3 +52,5 @@ void SetDefaultsReady(bool ready);
 // Field widths; longer texts are cut when stored.
 constexpr size_t kSortKeysWidth = 4, kWildcardsWidth = 80, kCaseWidth = 1, kDateWidth = 20,
                  kTimeWidth = 20, kDFieldsWidth = 10;
+// The first width characters of s (UTF-8 sequences kept whole).
+std::string CutToWidth(const std::string& s, size_t width);
