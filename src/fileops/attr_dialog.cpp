@@ -9,7 +9,6 @@
 
 #include "platform/errors.h"
 #include "platform/platform.h"
-#include "shell/main_window.h"
 #include "shell/prompter.h"
 
 namespace {
@@ -91,23 +90,8 @@ void TAttrDlg::OKBtnClick() {
         CB_ReadOnly->setFocus();
         return;
     }
-    const std::string from = FromDirectory();
-    std::string path;
-    Run(
-        [&] {
-            Loop.Run(
-                Files().size(),
-                [&](size_t i) {
-                    path = Files()[i].Path;
-                    ChangeAttributes(path);
-                    return LoopStep::Next;
-                },
-                [&](size_t, const std::string& error) { return AttributesPrompt(error, path); });
-        },
-        [&] {
-            OKBtn->setEnabled(true);
-            if (Tmainform* form = MainForm()) form->RefreshWindowsShowing(from);
-        });
+    RunOnEachPath([this](const std::string& path) { ChangeAttributes(path); }, AttributesPrompt,
+                  [this] { OKBtn->setEnabled(true); });
 }
 
 void TAttrDlg::ChangeAttributes(const std::string& path) {

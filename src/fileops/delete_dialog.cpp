@@ -4,8 +4,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/main_window.h"
-
 TfDelete::TfDelete(TMDIChild& source, QWidget* parent)
     : TFileOperationDialog("Delete", 1007, "Cancel Deleteing?", parent) {
     setObjectName("fDelete");
@@ -20,18 +18,5 @@ TfDelete::TfDelete(TMDIChild& source, QWidget* parent)
 }
 
 void TfDelete::OKBtnClick() {
-    const std::string from = FromDirectory();
-    Run(
-        [this] {
-            Loop.Run(
-                Files().size(),
-                [this](size_t i) {
-                    Loop.DeleteStep(Files()[i].Path);
-                    return LoopStep::Next;
-                },
-                nullptr);
-        },
-        [&] {
-            if (Tmainform* form = MainForm()) form->RefreshWindowsShowing(from);
-        });
+    RunOnEachPath([this](const std::string& path) { Loop.DeleteStep(path); }, nullptr);
 }

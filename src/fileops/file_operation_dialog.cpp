@@ -157,6 +157,29 @@ void TFileOperationDialog::Run(const std::function<void()>& operation,
     accept();
 }
 
+void TFileOperationDialog::RunOnEachPath(const PathStep& step, const PathPrompt& promptText,
+                                         const std::function<void()>& beforeRefresh) {
+    const std::string from = FromDirectory();
+    std::string path;
+    TFileLoop::PromptText prompt;
+    if (promptText) prompt = [&](size_t, const std::string& error) { return promptText(error, path); };
+    Run(
+        [&] {
+            Loop.Run(
+                Files().size(),
+                [&](size_t i) {
+                    path = Files()[i].Path;
+                    step(path);
+                    return LoopStep::Next;
+                },
+                prompt);
+        },
+        [&] {
+            if (beforeRefresh) beforeRefresh();
+            if (Tmainform* form = MainForm()) form->RefreshWindowsShowing(from);
+        });
+}
+
 void TFileOperationDialog::CancelBtnClick() {
     if (!running_) {
         QDialog::reject();

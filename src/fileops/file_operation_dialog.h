@@ -80,6 +80,14 @@ protected:
     // Runs the operation (its loop), shows any exception that escapes it,
     // then performs finish (stop the gauge, refresh) and closes the dialog.
     void Run(const std::function<void()>& operation, const std::function<void()>& finish);
+    // The run of delete, shred and attributes: step on each file's path in
+    // list order; a failure is put to the user with promptText's text (none:
+    // the loop's own handling). At the end beforeRefresh, if any, then the
+    // windows showing the "from" directory read it again.
+    using PathStep = std::function<void(const std::string& path)>;
+    using PathPrompt = std::function<std::string(const std::string& error, const std::string& path)>;
+    void RunOnEachPath(const PathStep& step, const PathPrompt& promptText,
+                       const std::function<void()>& beforeRefresh = nullptr);
     // The directory of the "from" edit with one trailing backslash.
     std::string FromDirectory() const;
 

@@ -5,7 +5,6 @@
 #include <QVBoxLayout>
 
 #include "fileops/file_primitives.h"
-#include "shell/main_window.h"
 
 TfShred::TfShred(TMDIChild& source, QWidget* parent)
     : TFileOperationDialog("Shred Files", 9015, "Cancel Shredding?", parent) {
@@ -26,20 +25,5 @@ TfShred::TfShred(TMDIChild& source, QWidget* parent)
 }
 
 void TfShred::OKBtnClick() {
-    const std::string from = FromDirectory();
-    std::string path;
-    Run(
-        [&] {
-            Loop.Run(
-                Files().size(),
-                [&](size_t i) {
-                    path = Files()[i].Path;
-                    ShredOneFile(path);
-                    return LoopStep::Next;
-                },
-                [&](size_t, const std::string& error) { return ShredPrompt(error, path); });
-        },
-        [&] {
-            if (Tmainform* form = MainForm()) form->RefreshWindowsShowing(from);
-        });
+    RunOnEachPath([](const std::string& path) { ShredOneFile(path); }, ShredPrompt);
 }
