@@ -37,7 +37,6 @@ protected:
         return plat::GetFileAttributes(std::string("C:\\SRC\\") + name);
     }
     static void Choose(QCheckBox* box, Qt::CheckState state) { box->setCheckState(state); }
-    std::vector<std::string> Texts() const { return env.prompts.texts(); }
 };
 
 }  // namespace

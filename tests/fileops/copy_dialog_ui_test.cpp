@@ -23,31 +23,14 @@ using plat::FileError;
 
 namespace {
 
-class CopyDialogTest : public DialogTest {
+class CopyDialogTest : public TransferDialogTest {
 protected:
-    TTestDirWindow* src = nullptr;
-
-    void SetUp() override {
-        env.WriteFile("c/SRC/A.TXT", "alpha");
-        env.WriteFile("c/SRC/B.TXT", "bravo");
-        env.WriteFile("c/SRC/C.TXT", "charlie");
-        MakeDir("d/DST");
-        src = Open("C:\\SRC");
-        src->Tag({"A.TXT", "B.TXT"});
-    }
     // OK with destination typed into the box.
     void CopyTo(TFCopy& dlg, const std::string& destination) {
         dlg.CB_Destination->setEditText(QString::fromStdString(destination));
         dlg.OKBtnClick();
     }
-    std::vector<std::string> Texts() const { return env.prompts.texts(); }
 };
-
-QStringList LabelTexts(QWidget& w) {
-    QStringList out;
-    for (QLabel* l : w.findChildren<QLabel*>()) out << l->text();
-    return out;
-}
 
 }  // namespace
 

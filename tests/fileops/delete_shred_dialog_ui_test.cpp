@@ -27,14 +27,7 @@ protected:
         src = Open("C:\\SRC");
     }
     bool Has(int i) const { return Exists("c/SRC/F" + std::to_string(i) + ".TXT"); }
-    std::vector<std::string> Texts() const { return env.prompts.texts(); }
 };
-
-QStringList LabelTexts(QWidget& w) {
-    QStringList out;
-    for (QLabel* l : w.findChildren<QLabel*>()) out << l->text();
-    return out;
-}
 
 }  // namespace
 

@@ -1,11 +1,12 @@
 // A small directory window for the operation dialogs' tests: it reads a
 // real directory of the test's drives into its file list (or, as a result
 // window, a list of files below a base directory) and counts what the main
-// window asks of it. Also the fixture the dialog tests share.
+// window asks of it. Also the fixtures the dialog tests share.
 #pragma once
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <filesystem>
 #include <memory>
@@ -158,6 +159,30 @@ protected:
         std::vector<std::string> out;
         for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());
         return out;
+    }
+    // Texts of the labels of w.
+    static QStringList LabelTexts(QWidget& w) {
+        QStringList out;
+        for (QLabel* l : w.findChildren<QLabel*>()) out << l->text();
+        return out;
+    }
+    // Texts the prompter was asked to show, in order.
+    std::vector<std::string> Texts() const { return env.prompts.texts(); }
+};
+
+// The start of the copy and move tests: C:\SRC holds A.TXT, B.TXT and
+// C.TXT, the first two tagged; D:\DST is empty.
+class TransferDialogTest : public DialogTest {
+protected:
+    TTestDirWindow* src = nullptr;
+
+    void SetUp() override {
+        env.WriteFile("c/SRC/A.TXT", "alpha");
+        env.WriteFile("c/SRC/B.TXT", "bravo");
+        env.WriteFile("c/SRC/C.TXT", "charlie");
+        MakeDir("d/DST");
+        src = Open("C:\\SRC");
+        src->Tag({"A.TXT", "B.TXT"});
     }
 };
 

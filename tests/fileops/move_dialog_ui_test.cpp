@@ -22,23 +22,12 @@ using plat::FileError;
 
 namespace {
 
-class MoveDialogTest : public DialogTest {
+class MoveDialogTest : public TransferDialogTest {
 protected:
-    TTestDirWindow* src = nullptr;
-
-    void SetUp() override {
-        env.WriteFile("c/SRC/A.TXT", "alpha");
-        env.WriteFile("c/SRC/B.TXT", "bravo");
-        env.WriteFile("c/SRC/C.TXT", "charlie");
-        MakeDir("d/DST");
-        src = Open("C:\\SRC");
-        src->Tag({"A.TXT", "B.TXT"});
-    }
     void MoveTo(TFMove& dlg, const std::string& destination) {
         dlg.CB_Destination->setEditText(QString::fromStdString(destination));
         dlg.OKBtnClick();
     }
-    std::vector<std::string> Texts() const { return env.prompts.texts(); }
 };
 
 }  // namespace
