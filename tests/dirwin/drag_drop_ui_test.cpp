@@ -28,6 +28,7 @@
 #include "dirwin/file_list_view.h"
 #include "dirwin/sep_dir_window.h"
 #include "platform/platform.h"
+#include "sep_dir_ui_fixture.h"
 #include "shell/app_ini.h"
 #include "shell/main_window.h"
 #include "shell/program_parts_qt.h"
@@ -36,8 +37,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 // A dialog as it came up.
 struct TSeen {
@@ -50,10 +49,7 @@ struct TDropped {
     Qt::DropAction action = Qt::IgnoreAction;
 };
 
-struct DragDropTest : ::testing::Test {
-    TestEnv env;
-    std::unique_ptr<Tmainform> form;
-    TDirCommands savedCommands = DirCommands();
+struct DragDropTest : SepDirUiTest {
     std::function<void(QDrag*)> savedLoop = DragLoop();
     std::unique_ptr<QMimeData> dragged;  // what the last drag carried
     QImage draggedPicture;
@@ -66,12 +62,7 @@ struct DragDropTest : ::testing::Test {
                               "c/work/sub/deep/s.txt", "c/in/x.txt", "c/in/y.txt", "c/in2/z.txt", "d/dest/old.txt",
                               "outside.txt"})
             env.WriteFile(f, std::string("data of ") + f);
-        form = std::make_unique<Tmainform>();
-        InstallProgramParts(*form);
-        form->resize(1000, 700);
-        form->FirstActivationPending = false;
-        form->show();
-        QApplication::processEvents();
+        ShowForm(InstallProgramParts, QSize(1000, 700));
         // The drag loop is left out: the drag's data is kept for the drop.
         DragLoop() = [this](QDrag* drag) {
             dragged = std::make_unique<QMimeData>();
@@ -85,26 +76,13 @@ struct DragDropTest : ::testing::Test {
         b = Open("D:\\dest");
     }
     void TearDown() override {
-        form.reset();
-        DirCommands() = savedCommands;
+        SepDirUiTest::TearDown();
         DragLoop() = savedLoop;
     }
 
-    TSepDir* Open(const std::string& dir) {
-        EXPECT_TRUE(plat::SetCurrentDir(dir)) << dir;
-        auto* w = qobject_cast<TSepDir*>(form->OpenDirectoryWindow());
-        QApplication::processEvents();
-        return w;
-    }
+    // Right of the Tag column.
     static QPoint RowPoint(TSepDir* w, int row) {
-        return QPoint(w->Header1->sectionSize(0) + 30, row * w->LB1->RowHeight() + w->LB1->RowHeight() / 2);
-    }
-    static QPoint TreePoint(TSepDir* w, const std::string& dir) {
-        for (QTreeWidgetItemIterator it(w->DLB1); *it; ++it)
-            if ((*it)->data(0, Qt::UserRole).toString().toStdString() == dir)
-                return w->DLB1->visualItemRect(*it).center();
-        ADD_FAILURE() << "no tree item " << dir;
-        return {};
+        return SepDirUiTest::RowPoint(w, row, w->Header1->sectionSize(0) + 30);
     }
     // Presses on a row, moves the mouse `distance` pixels right with the
     // keys held, lets go.

@@ -16,6 +16,7 @@
 #include "dirwin/file_list_view.h"
 #include "dirwin/sep_dir_window.h"
 #include "platform/platform.h"
+#include "sep_dir_ui_fixture.h"
 #include "shell/main_window.h"
 #include "shell/program_parts_qt.h"
 #include "shell/status_line_bar.h"
@@ -23,34 +24,11 @@
 
 namespace {
 
-struct MouseSelectionTest : ::testing::Test {
-    TestEnv env;
-    std::unique_ptr<Tmainform> form;
-    TDirCommands saved = DirCommands();
-
+struct MouseSelectionTest : SepDirUiTest {
     void SetUp() override {
         for (const char* f : {"work/a.txt", "work/b.txt", "work/c.txt", "work/d.txt", "other/o.txt"})
             env.WriteFile(std::string("c/") + f, "data");
-        form = std::make_unique<Tmainform>();
-        InstallProgramParts(*form);
-        form->resize(900, 600);
-        form->FirstActivationPending = false;
-        form->show();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        form.reset();
-        DirCommands() = saved;
-    }
-
-    TSepDir* Open(const std::string& dir) {
-        EXPECT_TRUE(plat::SetCurrentDir(dir)) << dir;
-        auto* w = qobject_cast<TSepDir*>(form->OpenDirectoryWindow());
-        QApplication::processEvents();
-        return w;
-    }
-    static QPoint RowPoint(TSepDir* w, int row, int x) {
-        return QPoint(x, row * w->LB1->RowHeight() + w->LB1->RowHeight() / 2);
+        ShowForm(InstallProgramParts, QSize(900, 600));
     }
     static int TagWidth(TSepDir* w) { return w->Header1->sectionSize(0); }
     static void Press(TSepDir* w, Qt::MouseButton button, const QPoint& at, Qt::KeyboardModifiers m = {}) {

@@ -19,48 +19,21 @@
 #include "dirwin/file_list_view.h"
 #include "dirwin/sep_dir_window.h"
 #include "platform/platform.h"
+#include "sep_dir_ui_fixture.h"
 #include "shell/app_ini.h"
 #include "shell/main_window.h"
 #include "support/test_env.h"
 
 namespace {
 
-void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-QStringList Captions(const QList<QAction*>& actions) {
-    QStringList out;
-    for (QAction* a : actions)
-        if (!a->isSeparator()) out << a->text();
-    return out;
-}
-
-struct SepDirMenusTest : ::testing::Test {
-    TestEnv env;
-    std::unique_ptr<Tmainform> form;
-    TDirCommands saved = DirCommands();
+struct SepDirMenusTest : SepDirUiTest {
     std::vector<std::string> calls;  // "<command> <directory> <tagged names>"
 
     void SetUp() override {
         for (const char* f : {"work/a.txt", "work/b.txt", "work/pic.bmp", "work/tool.exe", "work/sub/s.txt",
                               "other/o.txt"})
             env.WriteFile(std::string("c/") + f, "data");
-        form = std::make_unique<Tmainform>();
-        InstallDirectoryWindows(*form);
-        form->resize(900, 600);
-        form->FirstActivationPending = false;  // no window of its own choosing
-        form->show();
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        form.reset();
-        DirCommands() = saved;
-    }
-
-    TSepDir* Open(const std::string& dir) {
-        EXPECT_TRUE(plat::SetCurrentDir(dir)) << dir;
-        auto* w = qobject_cast<TSepDir*>(form->OpenDirectoryWindow());
-        QApplication::processEvents();
-        return w;
+        ShowForm(InstallDirectoryWindows, QSize(900, 600));
     }
     // A command that notes what it was asked to work on: the directory (for
     // directory commands the selected one) and the tagged names.
@@ -89,16 +62,6 @@ struct SepDirMenusTest : ::testing::Test {
         c.TagBySize = Recorder("tagsize");
         c.TagByAttribute = Recorder("tagattr");
         c.TagByWildcards = Recorder("tagwild");
-    }
-    static QPoint RowPoint(TSepDir* w, int row, int x = 60) {
-        return QPoint(x, row * w->LB1->RowHeight() + w->LB1->RowHeight() / 2);
-    }
-    static QPoint TreePoint(TSepDir* w, const std::string& dir) {
-        for (QTreeWidgetItemIterator it(w->DLB1); *it; ++it)
-            if ((*it)->data(0, Qt::UserRole).toString().toStdString() == dir)
-                return w->DLB1->visualItemRect(*it).center();
-        ADD_FAILURE() << "no tree item " << dir;
-        return {};
     }
 };
 

@@ -23,6 +23,7 @@
 #include "dirwin/file_list_view.h"
 #include "dirwin/sep_dir_window.h"
 #include "platform/platform.h"
+#include "sep_dir_ui_fixture.h"
 #include "shell/app_ini.h"
 #include "shell/main_window.h"
 #include "shell/speed_bar_widget.h"
@@ -33,27 +34,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-QStringList Captions(const QList<QAction*>& actions) {
-    QStringList out;
-    for (QAction* a : actions)
-        if (!a->isSeparator()) out << a->text();
-    return out;
-}
-
-struct SepDirTest : ::testing::Test {
-    TestEnv env;
-    std::unique_ptr<Tmainform> form;
-    TDirCommands savedCommands = DirCommands();
-
+struct SepDirTest : SepDirUiTest {
     void SetUp() override {
         form = std::make_unique<Tmainform>();
         InstallDirectoryWindows(*form);
-    }
-    void TearDown() override {
-        form.reset();
-        DirCommands() = savedCommands;
     }
 
     // A file below drive C: written at a given time (seconds since 1970).
@@ -62,6 +46,7 @@ struct SepDirTest : ::testing::Test {
         fs::last_write_time(host, fs::file_time_type::clock::now() +
                                       std::chrono::seconds(when - std::time(nullptr)));
     }
+    // The window as it opens, before any events are processed.
     TSepDir* Open(const std::string& dir) {
         EXPECT_TRUE(plat::SetCurrentDir(dir)) << dir;
         return qobject_cast<TSepDir*>(form->OpenDirectoryWindow());

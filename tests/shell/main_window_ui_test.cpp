@@ -29,24 +29,12 @@
 #include "shell/speed_bar_widget.h"
 #include "shell/status_line_bar.h"
 #include "shell/window_list_dialog.h"
+#include "support/main_window_ui_fixture.h"
 #include "support/test_env.h"
 
 namespace {
 
-// Runs the deletions of closed windows.
-void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-QStringList Captions(const QList<QAction*>& actions) {
-    QStringList out;
-    for (QAction* a : actions)
-        if (!a->isSeparator()) out << a->text();
-    return out;
-}
-
-struct MainWindowTest : ::testing::Test {
-    TestEnv env;
-    std::unique_ptr<Tmainform> form;
-
+struct MainWindowTest : MainWindowUiTest {
     void SetUp() override { form = std::make_unique<Tmainform>(); }
     void TearDown() override { form.reset(); }
 
