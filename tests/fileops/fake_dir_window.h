@@ -19,6 +19,7 @@
 #include "dirwin/mdi_child_window.h"
 #include "platform/platform.h"
 #include "shell/main_window.h"
+#include "support/byte_pattern.h"
 #include "support/test_env.h"
 
 class TTestDirWindow : public TMDIChild {
@@ -185,14 +186,3 @@ protected:
         src->Tag({"A.TXT", "B.TXT"});
     }
 };
-
-// Bytes of n with a pattern that differs per seed.
-inline std::string Pattern(size_t n, unsigned seed) {
-    std::string s(n, '\0');
-    uint32_t x = seed * 2654435761u + 7;
-    for (auto& c : s) {
-        x = x * 1103515245u + 12345u;
-        c = static_cast<char>(x >> 24);
-    }
-    return s;
-}

@@ -8,6 +8,7 @@
 #include "fileops/file_primitives.h"
 #include "platform/platform.h"
 #include "shell/progress.h"
+#include "support/byte_pattern.h"
 #include "support/test_env.h"
 
 namespace fs = std::filesystem;
@@ -15,16 +16,6 @@ using plat::FaultOp;
 using plat::FileError;
 
 namespace {
-
-std::string Pattern(size_t n, unsigned seed) {
-    std::string s(n, '\0');
-    uint32_t x = seed * 2654435761u + 7;
-    for (auto& c : s) {
-        x = x * 1103515245u + 12345u;
-        c = static_cast<char>(x >> 24);
-    }
-    return s;
-}
 
 class FileLoopTest : public ::testing::Test {
 protected:

@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "shell/progress.h"
+#include "support/byte_pattern.h"
 #include "support/test_env.h"
 
 namespace fs = std::filesystem;
@@ -15,17 +16,6 @@ using plat::FaultOp;
 using plat::FileError;
 
 namespace {
-
-// Bytes that differ from block to block, so a repeated or missing block shows.
-std::string Pattern(size_t n, unsigned seed = 1) {
-    std::string s(n, '\0');
-    uint32_t x = seed * 2654435761u + 1;
-    for (auto& c : s) {
-        x = x * 1103515245u + 12345u;
-        c = static_cast<char>(x >> 24);
-    }
-    return s;
-}
 
 std::string ShredBytes(size_t blocks) {
     std::string s;
