@@ -253,33 +253,30 @@ QList<QMdiSubWindow*> NotMinimized(const QList<QMdiSubWindow*>& children) {
     return out;
 }
 
+// Gives each window an equal strip of the area: columns side by side, or
+// rows one above the other.
+void TileInStrips(const QList<QMdiSubWindow*>& windows, const QSize& area, bool columns) {
+    const int n = static_cast<int>(windows.size());
+    const int length = columns ? area.width() : area.height();
+    for (int i = 0; i < n; ++i) {
+        if (windows[i]->isMaximized()) windows[i]->showNormal();
+        const int start = length * i / n, end = length * (i + 1) / n;
+        if (columns)
+            windows[i]->setGeometry(start, 0, end - start, area.height());
+        else
+            windows[i]->setGeometry(0, start, area.width(), end - start);
+    }
+}
+
 }  // namespace
 
 void Tmainform::TileVertical() {
-    QList<QMdiSubWindow*> windows = NotMinimized(MDIChildren());
-    if (!windows.isEmpty()) {
-        QSize area = MDIArea->viewport()->size();
-        int n = static_cast<int>(windows.size());
-        for (int i = 0; i < n; ++i) {
-            if (windows[i]->isMaximized()) windows[i]->showNormal();
-            int left = area.width() * i / n, right = area.width() * (i + 1) / n;
-            windows[i]->setGeometry(left, 0, right - left, area.height());
-        }
-    }
+    TileInStrips(NotMinimized(MDIChildren()), MDIArea->viewport()->size(), true);
     AfterArrange();
 }
 
 void Tmainform::TileHorizontal() {
-    QList<QMdiSubWindow*> windows = NotMinimized(MDIChildren());
-    if (!windows.isEmpty()) {
-        QSize area = MDIArea->viewport()->size();
-        int n = static_cast<int>(windows.size());
-        for (int i = 0; i < n; ++i) {
-            if (windows[i]->isMaximized()) windows[i]->showNormal();
-            int top = area.height() * i / n, bottom = area.height() * (i + 1) / n;
-            windows[i]->setGeometry(0, top, area.width(), bottom - top);
-        }
-    }
+    TileInStrips(NotMinimized(MDIChildren()), MDIArea->viewport()->size(), false);
     AfterArrange();
 }
 
