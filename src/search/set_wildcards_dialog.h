@@ -5,8 +5,8 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <string>
-#include <vector>
+
+#include "search/wildcard_field_qt.h"
 
 class QLineEdit;
 class QListWidget;
@@ -35,7 +35,7 @@ public:
 
 private:
     QPointer<TMDIChild> window_;
-    std::vector<std::string> history_;
+    TWildcardField field_;
 };
 
 // Runs the dialog modally for window.

@@ -2,13 +2,8 @@
 // selects. The lists used are kept as history under "FWILD", "WILD".
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "search/tag_base_dialog.h"
-
-class QLineEdit;
-class QListWidget;
+#include "search/wildcard_field_qt.h"
 
 class TTagWildcardsDialog : public TTagDialog {
     Q_OBJECT
@@ -25,5 +20,5 @@ public:
     void HistoryClick(int row);
 
 private:
-    std::vector<std::string> history_;
+    TWildcardField field_;
 };
