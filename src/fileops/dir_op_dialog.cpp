@@ -1,6 +1,5 @@
 #include "fileops/dir_op_dialog.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -11,7 +10,7 @@
 #include "shell/prompter.h"
 
 TDirOpDialog::TDirOpDialog(const QString& caption, int helpTopic, QWidget* parent)
-    : QDialog(parent ? parent : MainForm(), Qt::Dialog | Qt::CustomizeWindowHint |
+    : TCancelableDialog(parent ? parent : MainForm(), Qt::Dialog | Qt::CustomizeWindowHint |
                                                 Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       helpTopic_(helpTopic) {
     setWindowTitle(caption);
@@ -37,24 +36,12 @@ QBoxLayout* TDirOpDialog::ButtonRow(const QList<QPushButton*>& extra) {
     return row;
 }
 
-void TDirOpDialog::CancelBtnClick() {
-    if (!Running()) {
-        QDialog::reject();
-        return;
-    }
-    if (prompter().Message(CancelQuestion(), MsgIcon::Information, mbYesNo) == MsgResult::Yes)
-        RequestCancel();
-}
-
 void TDirOpDialog::HelpBtnClick() {
     if (MainForm())
         MainForm()->ShowHelp(helpTopic_);
     else
         THelpWindow::ShowTopic(helpTopic_, this);
 }
-
-// Escape is the Cancel button.
-void TDirOpDialog::reject() { CancelBtnClick(); }
 
 void TDirOpDialog::Refuse(const std::string& message, QWidget* field) {
     ShowMessage(message);
@@ -65,13 +52,4 @@ void TDirOpDialog::LockForRun() {
     for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(false);
     // Cancel's parents must be enabled for it to take clicks.
     for (QWidget* w = CancelBtn; w && w != this; w = w->parentWidget()) w->setEnabled(true);
-}
-
-void TDirOpDialog::closeEvent(QCloseEvent* event) {
-    // The loop goes on; the dialog closes when it has ended.
-    if (Running()) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }

@@ -1,6 +1,5 @@
 #include "fileops/file_operation_dialog.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,7 +14,6 @@
 #include "fileops/file_primitives.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
-#include "shell/prompter.h"
 #include "shell/startup.h"
 
 std::vector<TTaggedFile> TaggedFilesOf(TMDIChild& window) {
@@ -52,7 +50,7 @@ std::string DirectoryPart(const std::string& path) {
 
 TFileOperationDialog::TFileOperationDialog(const std::string& caption, int helpTopic,
                                            const std::string& cancelQuestion, QWidget* parent)
-    : QDialog(parent), helpTopic_(helpTopic), cancelQuestion_(cancelQuestion) {
+    : TCancelableDialog(parent), helpTopic_(helpTopic), cancelQuestion_(cancelQuestion) {
     setWindowTitle(QString::fromStdString(caption));
     QFont bold = font();
     bold.setPointSize(8);
@@ -180,29 +178,9 @@ void TFileOperationDialog::RunOnEachPath(const PathStep& step, const PathPrompt&
         });
 }
 
-void TFileOperationDialog::CancelBtnClick() {
-    if (!running_) {
-        QDialog::reject();
-        return;
-    }
-    if (prompter().Message(cancelQuestion_, MsgIcon::Information, mbYesNo) == MsgResult::Yes)
-        Loop.CancelRequested = true;
-}
-
 void TFileOperationDialog::HelpBtnClick() { THelpWindow::ShowTopic(helpTopic_, MainForm()); }
-
-void TFileOperationDialog::reject() { CancelBtnClick(); }
 
 void TFileOperationDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (initialFocus_) initialFocus_->setFocus();
-}
-
-void TFileOperationDialog::closeEvent(QCloseEvent* event) {
-    // The loop goes on; the dialog closes when it has ended.
-    if (running_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }

@@ -4,11 +4,11 @@
 // with its cancel protocol, and the steps that end a run.
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "fileops/cancelable_dialog.h"
 #include "fileops/file_loop.h"
 
 class QLabel;
@@ -32,7 +32,7 @@ std::string FileNamePart(const std::string& path);
 // Everything up to and including the last backslash; "" when none.
 std::string DirectoryPart(const std::string& path);
 
-class TFileOperationDialog : public QDialog {
+class TFileOperationDialog : public TCancelableDialog {
     Q_OBJECT
 public:
     QLineEdit* E_From;      // the source directory, disabled
@@ -47,18 +47,11 @@ public:
 
     const std::vector<TTaggedFile>& Files() const { return files_; }
     // True from OK until the run has ended and the dialog closes.
-    bool Running() const { return running_; }
+    bool Running() const override { return running_; }
 
     // Validates and runs the operation; stays open when validation fails.
     virtual void OKBtnClick() = 0;
-    // Before OK: closes the dialog. While running: asks the dialog's cancel
-    // question; Yes stops the loop before the next file.
-    void CancelBtnClick();
     void HelpBtnClick();
-
-public slots:
-    // Escape is the Cancel button.
-    void reject() override;
 
 protected:
     TFileOperationDialog(const std::string& caption, int helpTopic, const std::string& cancelQuestion,
@@ -94,8 +87,11 @@ protected:
     // The control that has the focus when the dialog is shown.
     void SetInitialFocus(QWidget* w) { initialFocus_ = w; }
 
+    // Cancel's Yes stops the loop before the next file.
+    std::string CancelQuestion() const override { return cancelQuestion_; }
+    void RequestCancel() override { Loop.CancelRequested = true; }
+
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* initialFocus_ = nullptr;
