@@ -312,6 +312,8 @@ FileError GetFileTime(const std::string& winPath, FileTime& writeTime) {
 }
 
 FileError SetFileTime(const std::string& winPath, const FileTime& writeTime) {
+    FileError injected;
+    if (detail::FaultFires(FaultOp::SetTime, injected)) return injected;
     auto host = HostFor(winPath);
     if (!host) return FileError::PathNotFound;
     struct timespec ts[2];

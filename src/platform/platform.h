@@ -210,7 +210,7 @@ bool SameFile(const std::string& a, const std::string& b);
 // ---------------------------------------------------------------- faults
 // Tests make the Nth call (1-based, counted from now) of one kind fail with
 // a chosen error. Several faults may be armed at once.
-enum class FaultOp { Read, Write, Open, Close, Delete, Rename };
+enum class FaultOp { Read, Write, Open, Close, Delete, Rename, SetTime };
 void InjectFault(FaultOp op, int nth, FileError error);
 void ClearFaults();
 
