@@ -348,3 +348,20 @@ TEST(PlatformPaths, NewNamesInALargeDirectoryStillFindOtherSpellings) {
     EXPECT_EQ(CreateDirectory("C:\\Big\\Sub"), FileError::None);
     EXPECT_TRUE(DirectoryExists("C:\\BIG\\SUB"));
 }
+
+TEST(PlatformPaths, UnmountedDriveIsNotReadyAndNeverCrashes) {
+    TestEnv env;
+    {
+        std::ofstream ini(env.iniPath);
+        ini << "[Drives]\nC=" << env.hostC << "\nE=" << env.root << "/not-mounted,removable\n";
+    }
+    InitDrives(env.iniPath);
+    ASSERT_NE(FindDrive('E'), nullptr);
+    int64_t size = 0, free = 0;
+    EXPECT_FALSE(DiskSpace('E', size, free));
+    EXPECT_FALSE(SetCurrentDir("E:\\"));
+    EXPECT_FALSE(FindFiles("E:\\*.*", faAnyFile, [](const FindData&) { return true; }));
+    File f;
+    EXPECT_EQ(OpenFile("E:\\x.txt", OpenMode::CreateTruncate, f), FileError::PathNotFound);
+    EXPECT_EQ(GetCurrentDir().substr(0, 2), "C:");
+}
