@@ -188,8 +188,18 @@ std::optional<std::string> ResolveHost(const std::string& abs, bool resolveLast)
     std::string direct = host;
     for (const auto& part : parts) direct += (direct == "/" ? "" : "/") + WinNameToHost(part);
     if (HostExists(direct)) return direct;
+    // Next most common: a new name in a directory spelled exactly.
+    size_t start = 0;
+    if (parts.size() > 1) {
+        std::string parent = direct.substr(0, direct.rfind('/'));
+        struct stat st {};
+        if (stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            host = parent;
+            start = parts.size() - 1;
+        }
+    }
     bool exists = true;
-    for (size_t i = 0; i < parts.size(); ++i) {
+    for (size_t i = start; i < parts.size(); ++i) {
         std::string name = WinNameToHost(parts[i]);
         bool last = i + 1 == parts.size();
         if (!exists || (last && !resolveLast)) {
