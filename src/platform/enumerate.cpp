@@ -199,13 +199,13 @@ bool GetFindData(const std::string& path, FindData& out) {
     std::string abs = ExpandFileName(path);
     auto host = detail::ResolveHost(abs, true);
     struct stat st {};
-    if (!host || stat(host->c_str(), &st) != 0) return false;
+    if (!host || lstat(host->c_str(), &st) != 0) return false;
+    out.isLink = S_ISLNK(st.st_mode);
+    if (out.isLink && stat(host->c_str(), &st) != 0) return false;
     size_t slash = host->rfind('/');
     std::string name = host->substr(slash + 1);
     out.name = HostNameToWin(name);
     out.attr = detail::HostAttributes(*host, name, st);
-    struct stat lst {};
-    out.isLink = lstat(host->c_str(), &lst) == 0 && S_ISLNK(lst.st_mode);
     FillFacts(out, st);
     return true;
 }

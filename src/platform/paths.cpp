@@ -76,10 +76,11 @@ bool HostExists(const std::string& p) {
 // One component below an existing host directory: the exact spelling when it
 // exists, else the one entry that matches without regard to case, else (for
 // a trailing-dot name) the name without its dots.
-std::string ResolveComponent(const std::string& dir, const std::string& hostName, bool& found) {
+std::string ResolveComponent(const std::string& dir, const std::string& hostName, bool& found,
+                             bool exactMissing = false) {
     std::string exact = dir == "/" ? "/" + hostName : dir + "/" + hostName;
     found = true;
-    if (HostExists(exact)) return exact;
+    if (!exactMissing && HostExists(exact)) return exact;
     std::vector<std::string> matches = detail::NamesLike(dir, hostName);
     if (matches.size() == 1) return dir == "/" ? "/" + matches[0] : dir + "/" + matches[0];
     size_t end = hostName.size();
@@ -206,7 +207,8 @@ std::optional<std::string> ResolveHost(const std::string& abs, bool resolveLast)
             host += (host == "/" ? "" : "/") + name;
             continue;
         }
-        host = ResolveComponent(host, name, exists);
+        // The exact spelling of the whole path was looked up already.
+        host = ResolveComponent(host, name, exists, last);
     }
     return host;
 }
