@@ -36,8 +36,8 @@ TEST(PlatformShell, ExecutableStartsDetachedInItsDirectory) {
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
     std::string out = env.root + "/pwd.out";
     ASSERT_GT(ShellExecute("open", "C:\\run.sh", "\"" + out + "\"", "D:\\"), 32);
-    for (int i = 0; i < 200 && !std::filesystem::exists(out); ++i) usleep(10000);
-    usleep(20000);
+    // The program runs on its own: wait (bounded) until it has written its line.
+    for (int i = 0; i < 1000 && env.ReadFile("pwd.out") != env.hostD + "\n"; ++i) usleep(10000);
     EXPECT_EQ(env.ReadFile("pwd.out"), env.hostD + "\n");
 }
 
