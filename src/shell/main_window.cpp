@@ -264,7 +264,16 @@ QMdiSubWindow* Tmainform::ActiveChild() const { return MDIArea->currentSubWindow
 TMDIChild* Tmainform::ActiveDirectoryWindow() const { return qobject_cast<TMDIChild*>(ActiveChild()); }
 
 void Tmainform::AddChild(QMdiSubWindow* child) {
+    // A new child never starts larger than the frame's client area, and is
+    // fitted before it is placed: the area places a wider child partly off
+    // its left edge.
+    const QSize room = MDIArea->viewport()->size();
+    if (room.isValid() && !room.isEmpty()) {
+        const QSize fitted = child->size().boundedTo(room);
+        if (fitted != child->size()) child->resize(fitted);
+    }
     MDIArea->addSubWindow(child);
+    if (child->x() < 0 || child->y() < 0) child->move(std::max(0, child->x()), std::max(0, child->y()));
     // A closing child may leave no active one behind.
     connect(child, &QObject::destroyed, this, [this] {
         QTimer::singleShot(0, this, [this] { ActiveFormChange(); });

@@ -745,3 +745,19 @@ TEST_F(MainWindowTest, HintSettingsApplyToTheApplication) {
     QApplication::sendEvent(&probe, &help);
     EXPECT_EQ(probe.tips, 1);
 }
+
+TEST_F(MainWindowTest, ANewChildWiderThanTheFrameStartsWhollyInside) {
+    form->resize(456, 367);
+    form->show();
+    QCoreApplication::processEvents();
+    env.WriteFile("c/WIDE/keep.txt", "");
+    auto* w = new TFakeDirWindow("C:\\WIDE");
+    w->resize(900, 700);
+    form->AddChild(w);
+    QCoreApplication::processEvents();
+    const QSize room = form->MDIArea->viewport()->size();
+    EXPECT_GE(w->x(), 0);
+    EXPECT_GE(w->y(), 0);
+    EXPECT_LE(w->width(), room.width());
+    EXPECT_LE(w->height(), room.height());
+}
