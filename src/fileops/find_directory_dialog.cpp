@@ -26,21 +26,6 @@ char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned 
 
 std::string DriveRoot(char letter) { return std::string(1, Upper(letter)) + ":\\"; }
 
-std::vector<std::string> SplitPath(const std::string& rest) {
-    std::vector<std::string> parts;
-    std::string cur;
-    for (char c : rest) {
-        if (c == '\\') {
-            if (!cur.empty()) parts.push_back(cur);
-            cur.clear();
-        } else {
-            cur += c;
-        }
-    }
-    if (!cur.empty()) parts.push_back(cur);
-    return parts;
-}
-
 }  // namespace
 
 TUDFind::TUDFind(const std::string& start, QWidget* parent) : QDialog(parent) {
@@ -123,7 +108,7 @@ void TUDFind::SetDirectory(const std::string& path) {
     }
     // Down the tree as far as the path's directories exist.
     QTreeWidgetItem* item = DLB1->topLevelItem(0);
-    for (const std::string& part : SplitPath(full.substr(3))) {
+    for (const std::string& part : plat::SplitPathNames(full.substr(3))) {
         LoadChildren(item);
         QTreeWidgetItem* next = nullptr;
         for (int i = 0; i < item->childCount() && !next; ++i)

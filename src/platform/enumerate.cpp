@@ -59,6 +59,15 @@ void FillFacts(FindData& fd, const struct stat& st) {
     fd.changeTime = TimeOf(st.st_ctim);
 }
 
+// A host directory opened for reading its entries; nullptr when it cannot be.
+DIR* OpenHostDirectory(const std::string& host) {
+    int dfd = open(host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return nullptr;
+    DIR* d = fdopendir(dfd);
+    if (!d) close(dfd);
+    return d;
+}
+
 }  // namespace
 
 bool MaskMatches(const std::string& mask, const std::string& name) {
@@ -83,13 +92,9 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
     std::string mask = abs.substr(slash + 1);
     auto host = detail::ResolveHost(dir, true);
     if (!host) return false;
-    int dfd = open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd < 0) return false;
-    DIR* d = fdopendir(dfd);
-    if (!d) {
-        close(dfd);
-        return false;
-    }
+    DIR* d = OpenHostDirectory(*host);
+    if (!d) return false;
+    const int dfd = dirfd(d);
     bool wantDirs = attrMask & faDirectory;
     bool isRoot = dir.size() == 3;
     bool xattrs = true;  // turned off once the file system says it has none
@@ -158,13 +163,9 @@ bool FindDirectories(const std::string& dir, uint32_t attrMask,
     if (abs.back() != '\\') abs += '\\';
     auto host = detail::ResolveHost(abs, true);
     if (!host) return false;
-    int dfd = open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd < 0) return false;
-    DIR* d = fdopendir(dfd);
-    if (!d) {
-        close(dfd);
-        return false;
-    }
+    DIR* d = OpenHostDirectory(*host);
+    if (!d) return false;
+    const int dfd = dirfd(d);
     std::string hostDir = *host == "/" ? "" : *host;
     bool failed = false;
     FindData fd;

@@ -53,20 +53,6 @@ size_t Utf8Length(const std::string& s, size_t i) {
     return n;
 }
 
-std::vector<std::string> SplitComponents(const std::string& rest) {
-    std::vector<std::string> parts;
-    std::string cur;
-    for (char c : rest) {
-        if (c == '\\') {
-            if (!cur.empty()) parts.push_back(cur);
-            cur.clear();
-        } else {
-            cur += c;
-        }
-    }
-    if (!cur.empty()) parts.push_back(cur);
-    return parts;
-}
 
 bool HostExists(const std::string& p) {
     struct stat st {};
@@ -92,6 +78,21 @@ std::string ResolveComponent(const std::string& dir, const std::string& hostName
 }
 
 }  // namespace
+
+std::vector<std::string> SplitPathNames(const std::string& path) {
+    std::vector<std::string> parts;
+    std::string cur;
+    for (char c : path) {
+        if (c == '\\') {
+            if (!cur.empty()) parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    if (!cur.empty()) parts.push_back(cur);
+    return parts;
+}
 
 std::string HostNameToWin(const std::string& host) {
     std::string out;
@@ -162,7 +163,7 @@ std::string ExpandFileName(const std::string& path) {
     }
     bool trailing = rest.size() > 1 && rest.back() == '\\';
     std::vector<std::string> out;
-    for (const auto& part : SplitComponents(rest)) {
+    for (const auto& part : SplitPathNames(rest)) {
         if (part == ".") continue;
         if (part == "..") {
             if (!out.empty()) out.pop_back();
@@ -183,7 +184,7 @@ std::optional<std::string> ResolveHost(const std::string& abs, bool resolveLast)
     if (abs.size() < 2 || abs[1] != ':') return std::nullopt;
     const Drive* d = FindDrive(abs[0]);
     if (!d) return std::nullopt;
-    std::vector<std::string> parts = SplitComponents(abs.substr(2));
+    std::vector<std::string> parts = SplitPathNames(abs.substr(2));
     std::string host = d->hostRoot;
     // Fast path: the exact spelling exists.
     std::string direct = host;

@@ -111,6 +111,8 @@ std::string ExpandFileName(const std::string& path);
 std::optional<std::string> ToHost(const std::string& winPath);
 // Windows-form path of a host path (longest drive root prefix wins).
 std::optional<std::string> FromHost(const std::string& hostPath);
+// The names between the backslashes of a path, empty ones left out.
+std::vector<std::string> SplitPathNames(const std::string& path);
 // Windows-form name of a host file name and back: characters Windows names
 // cannot carry are mapped to U+F000 + code.
 std::string HostNameToWin(const std::string& hostName);
