@@ -57,6 +57,7 @@ void FillFacts(FindData& fd, const struct stat& st) {
     fd.writeTime = TimeOf(st.st_mtim);
     fd.accessTime = TimeOf(st.st_atim);
     fd.changeTime = TimeOf(st.st_ctim);
+    fd.isSpecial = !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode) && !S_ISLNK(st.st_mode);
 }
 
 // A host directory opened for reading its entries; nullptr when it cannot be.

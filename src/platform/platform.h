@@ -138,6 +138,9 @@ struct FindData {
     // A symbolic link (its attributes are those of its target). Tree walks
     // never descend into a linked directory: it may lie outside the tree.
     bool isLink = false;
+    // A FIFO, socket or device (itself or behind a link): never opened for
+    // data, since an open or a read may block for ever or never end.
+    bool isSpecial = false;
 };
 // Windows wildcard match of one name against a mask ("*.*", "*.TXT",
 // "A?C.*"), without regard to case.
@@ -208,6 +211,15 @@ bool FileExists(const std::string& winPath);       // a file, not a directory
 bool DirectoryExists(const std::string& winPath);
 // True when both paths name the same host file (same device and inode).
 bool SameFile(const std::string& a, const std::string& b);
+
+// What an entry is in itself: a link is reported as a link, never followed.
+enum class EntryKind { Missing, File, Directory, Link, Special };
+EntryKind GetEntryKind(const std::string& winPath);
+// The target text of a symbolic link, exactly as stored.
+FileError ReadLink(const std::string& winPath, std::string& target);
+// Makes a symbolic link holding the target text; an existing entry of that
+// name (of any kind) is never replaced.
+FileError CreateLink(const std::string& winPath, const std::string& target);
 
 // ---------------------------------------------------------------- faults
 // Tests make the Nth call (1-based, counted from now) of one kind fail with
