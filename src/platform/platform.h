@@ -245,6 +245,9 @@ std::vector<std::string> ProfileReadKeys(const std::string& file, const std::str
 // Removes a key (value nullopt) or a whole section (key empty).
 bool ProfileDelete(const std::string& file, const std::string& section,
                    const std::string& key = "");
+// True when the file is too large to be a settings file (beyond 16 MiB):
+// its reads give the defaults and its writes fail, leaving it as it is.
+bool ProfileRefused(const std::string& file);
 
 // Where the ini file lives: $QUILBY_INI, else beside the executable (its
 // extension replaced by ".INI") when that folder is writable, else

@@ -1,11 +1,14 @@
 #include "shell/app_ini.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/errors.h"
 #include "platform/platform.h"
+#include "shell/prompter.h"
 
 namespace {
 
@@ -19,6 +22,38 @@ int HexDigit(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
+}
+
+bool IsWindowsForm(const std::string& name) {
+    return name.size() >= 2 && std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':';
+}
+
+// The store's file as an absolute name, fixed at opening: the current
+// directory changes with every window.
+std::string Absolute(const std::string& name) {
+    if (IsWindowsForm(name)) {
+        std::string full = plat::ExpandFileName(name);
+        return full.empty() ? name : full;
+    }
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(name, ec);
+    return ec ? name : full.string();
+}
+
+// A relative "LocalIni" names a file beside the ini file that holds it. On
+// a host path, "\" separates names as "/" does, so a name written the
+// Windows way works on both.
+std::string Beside(const std::string& iniFile, std::string name) {
+    if (IsWindowsForm(name)) return name;
+    if (IsWindowsForm(iniFile)) {
+        bool rooted = name[0] == '\\' || name[0] == '/';
+        return Absolute(rooted ? iniFile.substr(0, 2) + name
+                               : iniFile.substr(0, iniFile.rfind('\\') + 1) + name);
+    }
+    for (char& c : name)
+        if (c == '\\') c = '/';
+    if (name[0] == '/') return name;
+    return iniFile.substr(0, iniFile.rfind('/') + 1) + name;
 }
 
 }  // namespace
@@ -55,11 +90,14 @@ bool StrToIntChecked(const std::string& text, int32_t& out) {
     return true;
 }
 
-TAppIni::TAppIni(const std::string& fileName) : fileName_(fileName) {
+TAppIni::TAppIni(const std::string& fileName) : fileName_(Absolute(fileName)) {
     // The program's ini file may send the whole configuration elsewhere;
     // the redirect is followed once. An empty value redirects nowhere.
-    std::string local = plat::Trim(ReadString("System", "LocalIni", fileName));
-    if (!local.empty()) fileName_ = local;
+    std::string local = plat::Trim(ReadString("System", "LocalIni", ""));
+    if (!local.empty()) fileName_ = Beside(fileName_, local);
+    // A file too large to be settings is neither read nor replaced: the
+    // program starts on the defaults and says that it cannot save.
+    if (plat::ProfileRefused(fileName_)) ShowError("Unable to write to " + fileName_);
 }
 
 std::string TAppIni::ReadString(const std::string& section, const std::string& key,

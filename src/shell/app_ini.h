@@ -1,6 +1,7 @@
 // The settings store: the one ini file, read and written through the
-// platform's private-profile calls with no cache. Adds typed reads, fonts,
-// string lists and the "System" result channel.
+// platform's private-profile calls; the store itself keeps nothing but the
+// file's name. Adds typed reads, fonts, string lists and the "System"
+// result channel.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +19,9 @@ struct TFontSpec {
 
 class TAppIni {
 public:
-    // Opens the store on fileName and follows "System"/"LocalIni" once.
+    // Opens the store on fileName (made absolute) and follows
+    // "System"/"LocalIni" once; a relative name there lies beside fileName.
+    // A file too large to be settings is reported and left alone.
     explicit TAppIni(const std::string& fileName);
     const std::string& FileName() const { return fileName_; }
 
