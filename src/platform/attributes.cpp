@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/host_internal.h"
 #include "platform/platform.h"
@@ -17,13 +18,34 @@ namespace plat {
 namespace {
 constexpr const char* kDosAttrib = "user.DOSATTRIB";
 constexpr uint32_t kStoredBits = faHidden | faSysFile | faArchive;
+
+// A name the host itself hides: one that begins with ".".
+bool HiddenByName(const std::string& name) {
+    return !name.empty() && name[0] == '.' && name != "." && name != "..";
+}
+
+std::string NameOf(const std::string& hostPath) { return hostPath.substr(hostPath.rfind('/') + 1); }
 }  // namespace
 
 namespace detail {
 
-int StoredDosBits(const std::string& hostPath) {
-    char buf[64];
+int StoredDosBits(const std::string& hostPath, bool* unsupported) {
+    // Samba's value is the text ("0x" and up to eight hex digits), a NUL and
+    // its binary DOS info: some 64 bytes, which the buffer holds with room
+    // to spare. A longer value is read at its own size rather than taken
+    // for a missing one.
+    char buf[256];
     ssize_t n = getxattr(hostPath.c_str(), kDosAttrib, buf, sizeof buf - 1);
+    if (n < 0 && errno == ERANGE) {
+        const ssize_t size = getxattr(hostPath.c_str(), kDosAttrib, nullptr, 0);
+        if (size <= 0) return -1;
+        std::vector<char> big(static_cast<size_t>(size) + 1);
+        n = getxattr(hostPath.c_str(), kDosAttrib, big.data(), big.size() - 1);
+        if (n <= 0) return -1;
+        big[static_cast<size_t>(n)] = 0;
+        return ParseDosAttrib(big.data());
+    }
+    if (n < 0 && unsupported) *unsupported = errno == ENOTSUP || errno == EOPNOTSUPP;
     if (n <= 0) return -1;
     buf[n] = 0;
     return ParseDosAttrib(buf);
@@ -48,7 +70,7 @@ uint32_t HostAttributes(const std::string& hostPath, const std::string& name,
     } else {
         attr |= static_cast<uint32_t>(stored) & kStoredBits;
     }
-    if (!name.empty() && name[0] == '.' && name != "." && name != "..") attr |= faHidden;
+    if (HiddenByName(name)) attr |= faHidden;
     return attr;
 }
 
@@ -58,8 +80,7 @@ uint32_t GetFileAttributes(const std::string& winPath) {
     auto host = ToHost(winPath);
     struct stat st {};
     if (!host || stat(host->c_str(), &st) != 0) return kInvalidAttributes;
-    size_t slash = host->rfind('/');
-    return detail::HostAttributes(*host, host->substr(slash + 1), st);
+    return detail::HostAttributes(*host, NameOf(*host), st);
 }
 
 FileError SetFileAttributes(const std::string& winPath, uint32_t attr) {
@@ -82,6 +103,10 @@ FileError SetFileAttributes(const std::string& winPath, uint32_t attr) {
                                                             : detail::ErrnoToError(errno);
     }
     if (wanted != mode && chmod(host->c_str(), wanted) != 0) return detail::ErrnoToError(errno);
+    // A leading "." hides the file whatever is stored: clearing Hidden
+    // cannot take effect here, so the file fails after the other bits.
+    if (!(attr & faHidden) && HiddenByName(NameOf(*host)))
+        return FileError::AccessDenied;
     return FileError::None;
 }
 

@@ -2,7 +2,6 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,30 +13,55 @@ namespace plat {
 
 namespace {
 
-char Fold(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+// Bytes of the character that starts with byte c; 1 for a stray byte.
+size_t CharLength(unsigned char c) { return c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4; }
+
+// The next character of a NUL-terminated text.
+const char* NextChar(const char* s) {
+    for (size_t k = CharLength(static_cast<unsigned char>(*s)); k > 0 && *s; --k) ++s;
+    return s;
 }
 
+// Glob of a folded mask over a folded name, "?" taking one character;
+// iterative, backtracking on the last "*".
 bool Match(const char* m, const char* n) {
-    // Iterative glob with backtracking on the last "*".
     const char* starM = nullptr;
     const char* starN = nullptr;
     while (*n) {
         if (*m == '*') {
             starM = m++;
             starN = n;
-        } else if (*m == '?' || (*m && Fold(*m) == Fold(*n))) {
+        } else if (*m == '?') {
+            ++m;
+            n = NextChar(n);
+        } else if (*m && *m == *n) {
             ++m;
             ++n;
         } else if (starM) {
             m = starM + 1;
-            n = ++starN;
+            n = starN = NextChar(starN);
         } else {
             return false;
         }
     }
     while (*m == '*') ++m;
     return *m == 0;
+}
+
+bool MatchesEverything(const std::string& mask) { return mask.empty() || mask == "*" || mask == "*.*"; }
+
+// Mask and name both folded by UpperCase, the folding pattern lists use, so
+// an enumeration mask and a pattern list find the same names.
+bool FoldedMaskMatches(const std::string& mask, const std::string& name) {
+    if (Match(mask.c_str(), name.c_str())) return true;
+    // "NAME.*" also finds "NAME" without extension, and "*." finds names
+    // without one, as the classic enumeration does.
+    if (name.find('.') == std::string::npos) {
+        if (mask.size() >= 2 && mask.compare(mask.size() - 2, 2, ".*") == 0)
+            return Match(mask.substr(0, mask.size() - 2).c_str(), name.c_str());
+        if (mask.back() == '.') return Match(mask.substr(0, mask.size() - 1).c_str(), name.c_str());
+    }
+    return false;
 }
 
 bool NeedsMapping(const char* s) {
@@ -72,16 +96,7 @@ DIR* OpenHostDirectory(const std::string& host) {
 }  // namespace
 
 bool MaskMatches(const std::string& mask, const std::string& name) {
-    if (mask.empty() || mask == "*" || mask == "*.*") return true;
-    if (Match(mask.c_str(), name.c_str())) return true;
-    // "NAME.*" also finds "NAME" without extension, and "*." finds names
-    // without one, as the classic enumeration does.
-    if (name.find('.') == std::string::npos) {
-        if (mask.size() >= 2 && mask.compare(mask.size() - 2, 2, ".*") == 0)
-            return Match(mask.substr(0, mask.size() - 2).c_str(), name.c_str());
-        if (mask.back() == '.') return Match(mask.substr(0, mask.size() - 1).c_str(), name.c_str());
-    }
-    return false;
+    return MatchesEverything(mask) || FoldedMaskMatches(UpperCase(mask), UpperCase(name));
 }
 
 bool FindFiles(const std::string& dirMask, uint32_t attrMask,
@@ -90,7 +105,9 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
     size_t slash = abs.rfind('\\');
     if (slash == std::string::npos) return false;
     std::string dir = abs.substr(0, slash + 1);
-    std::string mask = abs.substr(slash + 1);
+    const std::string mask = abs.substr(slash + 1);
+    const bool everything = MatchesEverything(mask);
+    const std::string foldedMask = UpperCase(mask);
     auto host = detail::ResolveHost(dir, true);
     if (!host) return false;
     DIR* d = OpenHostDirectory(*host);
@@ -115,7 +132,7 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
         if (dot && (!wantDirs || isRoot)) continue;
         if (!wantDirs && e->d_type == DT_DIR) continue;
         fd.name = NeedsMapping(raw) ? HostNameToWin(raw) : std::string(raw);
-        if (!MaskMatches(mask, fd.name)) continue;
+        if (!everything && !FoldedMaskMatches(foldedMask, UpperCase(fd.name))) continue;
         struct stat st {};
         bool maybeLink = e->d_type == DT_LNK || e->d_type == DT_UNKNOWN;
         if (fstatat(dfd, raw, &st, 0) != 0 && fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0)
@@ -132,14 +149,9 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
         int stored = -1;
         if (xattrs && !dot) {
             path.assign(hostDir).append("/").append(raw);
-            char buf[32];
-            ssize_t n = getxattr(path.c_str(), "user.DOSATTRIB", buf, sizeof buf - 1);
-            if (n > 0) {
-                buf[n] = 0;
-                stored = detail::ParseDosAttrib(buf);
-            } else if (n < 0 && (errno == ENOTSUP || errno == EOPNOTSUPP)) {
-                xattrs = false;
-            }
+            bool unsupported = false;
+            stored = detail::StoredDosBits(path, &unsupported);
+            if (unsupported) xattrs = false;
         }
         if (stored < 0) {
             if (!isDir) attr |= faArchive;

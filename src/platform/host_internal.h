@@ -25,7 +25,9 @@ std::optional<std::string> ResolveHost(const std::string& absWinPath, bool resol
 uint32_t HostAttributes(const std::string& hostPath, const std::string& name,
                         const struct stat& st);
 // Stored hidden/system/archive bits from user.DOSATTRIB; -1 when absent.
-int StoredDosBits(const std::string& hostPath);
+// The one reader of the value, for listings and single files alike;
+// *unsupported is set when the file system has no extended attributes.
+int StoredDosBits(const std::string& hostPath, bool* unsupported = nullptr);
 int ParseDosAttrib(const char* text);  // "0x22" -> 0x22; -1 when not a number
 
 // Host path of a profile file name: a host path or a Windows-form path.

@@ -42,17 +42,50 @@ void AppendUtf8(std::string& out, unsigned cp) {
     out += static_cast<char>(0x80 | (cp & 0x3F));
 }
 
-// Length of a valid UTF-8 sequence at s[i], or 0.
+// Length of a well-formed UTF-8 sequence at s[i], or 0. Overlong forms,
+// surrogates and code points above U+10FFFF are not well-formed: they would
+// not survive a round trip through the UI's strings.
 size_t Utf8Length(const std::string& s, size_t i) {
-    unsigned char c = static_cast<unsigned char>(s[i]);
-    size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (n == 0 || i + n > s.size()) return 0;
-    for (size_t k = 1; k < n; ++k)
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) return 1;
+    size_t n = 0;
+    unsigned char lo = 0x80, hi = 0xBF;  // the second byte's range
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        if (c == 0xE0) lo = 0xA0;
+        if (c == 0xED) hi = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        if (c == 0xF0) lo = 0x90;
+        if (c == 0xF4) hi = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size()) return 0;
+    const auto c1 = static_cast<unsigned char>(s[i + 1]);
+    if (c1 < lo || c1 > hi) return 0;
+    for (size_t k = 2; k < n; ++k)
         if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
-    if (n == 2 && c < 0xC2) return 0;  // overlong
     return n;
 }
 
+// The byte that a U+F000..U+F0FF at s[i] (EF 80..83 80..BF) stands for, or
+// -1 when there is none.
+int MappedByteAt(const std::string& s, size_t i) {
+    if (i + 2 >= s.size() || static_cast<unsigned char>(s[i]) != 0xEF) return -1;
+    const auto c1 = static_cast<unsigned char>(s[i + 1]);
+    const auto c2 = static_cast<unsigned char>(s[i + 2]);
+    if (c1 < 0x80 || c1 > 0x83 || (c2 & 0xC0) != 0x80) return -1;
+    return ((c1 & 0x3F) << 6) | (c2 & 0x3F);
+}
+
+// ASCII bytes a Windows-form name cannot carry.
+bool IsReservedByte(unsigned char c) {
+    return c < 0x20 || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' ||
+           c == '>' || c == '|';
+}
 
 bool HostExists(const std::string& p) {
     struct stat st {};
@@ -94,46 +127,55 @@ std::vector<std::string> SplitPathNames(const std::string& path) {
     return parts;
 }
 
+// The mapping is a bijection between host names and the Windows-form names
+// it produces. Written as U+F000 + byte: the reserved ASCII bytes, every
+// byte that is not part of well-formed UTF-8, and each of the three bytes of
+// a U+F000..U+F0FF that the host name holds itself (so a host name's own
+// U+F02F is EF 80 AF in the host, U+F0EF U+F080 U+F0AF in Windows form, and
+// never decodes to "/").
 std::string HostNameToWin(const std::string& host) {
     std::string out;
     out.reserve(host.size());
     for (size_t i = 0; i < host.size();) {
-        unsigned char c = static_cast<unsigned char>(host[i]);
-        if (c < 0x20 || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' ||
-            c == '>' || c == '|') {
-            AppendUtf8(out, kMapBase + c);
+        const auto c = static_cast<unsigned char>(host[i]);
+        if (c < 0x80) {
+            if (IsReservedByte(c)) AppendUtf8(out, kMapBase + c);
+            else out += static_cast<char>(c);
             ++i;
             continue;
         }
-        size_t n = Utf8Length(host, i);
-        if (n == 0) {  // a byte that is no UTF-8: keep it recoverable
-            AppendUtf8(out, kMapBase + c);
-            ++i;
+        const size_t n = Utf8Length(host, i);
+        if (n != 0 && MappedByteAt(host, i) < 0) {
+            out.append(host, i, n);
+            i += n;
             continue;
         }
-        out.append(host, i, n);
-        i += n;
+        for (const size_t end = i + (n == 0 ? 1 : n); i < end; ++i)
+            AppendUtf8(out, kMapBase + static_cast<unsigned char>(host[i]));
     }
     return out;
 }
 
+// Only a name that HostNameToWin gives back exactly names a host file; any
+// other ("/" or NUL in whatever spelling, ".", "..", a U+F0xx where the
+// mapping writes something else) names none and comes back empty, so a
+// lookup of it fails instead of reaching another file.
 std::string WinNameToHost(const std::string& win) {
-    std::string out;
-    out.reserve(win.size());
+    std::string host;
+    host.reserve(win.size());
     for (size_t i = 0; i < win.size();) {
-        unsigned char c = static_cast<unsigned char>(win[i]);
-        if (c == 0xEF && i + 2 < win.size()) {
-            unsigned cp = ((c & 0x0F) << 12) | ((static_cast<unsigned char>(win[i + 1]) & 0x3F) << 6) |
-                          (static_cast<unsigned char>(win[i + 2]) & 0x3F);
-            if (cp >= kMapBase && cp <= kMapBase + 0xFF) {
-                out += static_cast<char>(cp - kMapBase);
-                i += 3;
-                continue;
-            }
+        const int b = MappedByteAt(win, i);
+        if (b >= 0) {
+            host += static_cast<char>(b);
+            i += 3;
+        } else {
+            host += win[i++];
         }
-        out += win[i++];
     }
-    return out;
+    if (host == "." || host == ".." || host.find_first_of(std::string("/\0", 2)) != std::string::npos ||
+        HostNameToWin(host) != win)
+        return {};
+    return host;
 }
 
 std::string ExpandFileName(const std::string& path) {
@@ -184,11 +226,17 @@ std::optional<std::string> ResolveHost(const std::string& abs, bool resolveLast)
     if (abs.size() < 2 || abs[1] != ':') return std::nullopt;
     const Drive* d = FindDrive(abs[0]);
     if (!d) return std::nullopt;
+    // Each name becomes one host name or the path names no host file: a name
+    // never decodes to a separator, "." or "..", so it stays in its directory.
     std::vector<std::string> parts = SplitPathNames(abs.substr(2));
+    for (auto& part : parts) {
+        part = WinNameToHost(part);
+        if (part.empty()) return std::nullopt;
+    }
     std::string host = d->hostRoot;
     // Fast path: the exact spelling exists.
     std::string direct = host;
-    for (const auto& part : parts) direct += (direct == "/" ? "" : "/") + WinNameToHost(part);
+    for (const auto& part : parts) direct += (direct == "/" ? "" : "/") + part;
     if (HostExists(direct)) return direct;
     // Next most common: a new name in a directory spelled exactly.
     size_t start = 0;
@@ -202,7 +250,7 @@ std::optional<std::string> ResolveHost(const std::string& abs, bool resolveLast)
     }
     bool exists = true;
     for (size_t i = start; i < parts.size(); ++i) {
-        std::string name = WinNameToHost(parts[i]);
+        const std::string& name = parts[i];
         bool last = i + 1 == parts.size();
         if (!exists || (last && !resolveLast)) {
             host += (host == "/" ? "" : "/") + name;
