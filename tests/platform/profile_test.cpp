@@ -216,3 +216,75 @@ TEST(Profile, WritesReplaceTheFileAtomically) {
     EXPECT_GE(reads.load(), 50);
     EXPECT_TRUE(TempFilesIn(env.root).empty());
 }
+
+TEST(Profile, LineEndsOfEveryKindReadAndWriteAlike) {
+    TestEnv env;
+    struct Case {
+        const char* name;
+        std::string eol;
+        bool finalEnd;
+    };
+    const Case cases[] = {{"lf", "\n", true},    {"lf-open", "\n", false},
+                          {"crlf", "\r\n", true}, {"crlf-open", "\r\n", false},
+                          {"cr", "\r", true},     {"cr-open", "\r", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string& e = c.eol;
+        std::string f = env.WriteFile(std::string(c.name) + ".ini",
+                                      "; c" + e + "[A]" + e + "K=1" + e + e + "[B]" + e + "L=2" +
+                                          (c.finalEnd ? e : ""));
+        EXPECT_EQ(ProfileReadString(f, "A", "K", "d"), "1");
+        EXPECT_EQ(ProfileReadString(f, "B", "L", "d"), "2");
+        EXPECT_EQ(ProfileReadKeys(f, "B"), (std::vector<std::string>{"L"}));
+        ASSERT_TRUE(ProfileWriteString(f, "B", "M", "3"));
+        ASSERT_TRUE(ProfileWriteString(f, "A", "K", "9"));
+        ASSERT_TRUE(ProfileWriteString(f, "C", "N", "4"));
+        ASSERT_TRUE(ProfileWriteString(f, "C", "N", "5"));  // the section is found again
+        EXPECT_EQ(ProfileReadString(f, "B", "M", "d"), "3");
+        EXPECT_EQ(ProfileReadString(f, "C", "N", "d"), "5");
+        // New lines take the file's own line end; nothing is doubled.
+        EXPECT_EQ(env.ReadFile(std::string(c.name) + ".ini"),
+                  "; c" + e + "[A]" + e + "K=9" + e + e + "[B]" + e + "L=2" + e + "M=3" + e + e +
+                      "[C]" + e + "N=5" + e);
+        ASSERT_TRUE(ProfileDelete(f, "b", "l"));
+        EXPECT_EQ(ProfileReadKeys(f, "B"), (std::vector<std::string>{"M"}));
+    }
+
+    // A file of LF lines whose last line is a lone CR.
+    std::string g = env.WriteFile("mixed.ini", "[S]\nA=1\n\r");
+    ASSERT_TRUE(ProfileWriteString(g, "T", "K", "v"));
+    EXPECT_EQ(ProfileReadString(g, "T", "K", "d"), "v");
+    ASSERT_TRUE(ProfileWriteString(g, "T", "K", "w"));
+    EXPECT_EQ(ProfileReadString(g, "T", "K", "d"), "w");
+    EXPECT_EQ(env.ReadFile("mixed.ini"), "[S]\nA=1\n\r[T]\nK=w\n");
+    // A lone CR after a line that needs a blank line before a new section.
+    std::string h = env.WriteFile("cr-last.ini", "[S]\nA=1\r");
+    ASSERT_TRUE(ProfileWriteString(h, "T", "K", "v"));
+    EXPECT_EQ(ProfileReadString(h, "S", "A", "d"), "1");
+    EXPECT_EQ(ProfileReadString(h, "T", "K", "d"), "v");
+    EXPECT_EQ(env.ReadFile("cr-last.ini"), "[S]\nA=1\r\r[T]\nK=v\n");
+}
+
+TEST(Profile, OnePairOfEnclosingQuotesIsNotPartOfTheValue) {
+    TestEnv env;
+    struct Case {
+        const char* stored;
+        const char* read;
+    };
+    const Case cases[] = {
+        {"\"abc\"", "abc"},           {"'abc'", "abc"},         {"  \"a b\"  ", "a b"},
+        {"\"\"", ""},                 {"\"\"x\"\"", "\"x\""},   {"\"abc", "\"abc"},
+        {"abc\"", "abc\""},           {"\"abc'", "\"abc'"},     {"\"", "\""},
+        {"a \"b\" c", "a \"b\" c"},
+    };
+    std::string text = "[Q]\n";
+    for (size_t i = 0; i < std::size(cases); ++i)
+        text += "K" + std::to_string(i) + "=" + cases[i].stored + "\n";
+    std::string f = env.WriteFile("q.ini", text);
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(ProfileReadString(f, "Q", "K" + std::to_string(i), "d"), cases[i].read)
+            << cases[i].stored;
+    // The quotes go before the cut to the buffer.
+    std::string g = env.WriteFile("long.ini", "[Q]\nK=\"" + std::string(1030, 'q') + "\"\n");
+    EXPECT_EQ(ProfileReadString(g, "Q", "K", "d", 1024), std::string(1023, 'q'));
+}

@@ -1,4 +1,6 @@
 // The settings store over a real ini file.
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -7,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/errors.h"
+#include "platform/platform.h"
 #include "shell/app_ini.h"
 #include "support/test_env.h"
 
@@ -221,4 +224,57 @@ TEST(AppIni, FailedWritesNameTheFile) {
     } catch (const EInOutError& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + nowhere);
     }
+
+    // A read-only file is reported the same way and stays as it was.
+    std::string readOnly = env.WriteFile("ro.ini", "[S]\nK=kept\n");
+    chmod(readOnly.c_str(), 0444);
+    TAppIni marked(readOnly);
+    try {
+        marked.WriteString("S", "K", "v");
+        FAIL() << "no error";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + readOnly);
+    }
+    EXPECT_THROW(marked.DeleteKey("S", "K"), EInOutError);
+    EXPECT_EQ(marked.ReadString("S", "K", ""), "kept");
+    EXPECT_EQ(env.ReadFile("ro.ini"), "[S]\nK=kept\n");
+    EXPECT_TRUE(env.prompts.seen.empty());  // the caller shows the error
+}
+
+TEST(AppIni, OversizedFileStartsOnDefaultsAndIsLeftAlone) {
+    TestEnv env;
+    const std::string big = "[System]\nReturnCode=5\n" + std::string(17 << 20, '\n');
+    env.WriteFile("QUILBY.INI", big);
+    env.ReopenIni();
+    ASSERT_EQ(env.prompts.seen.size(), 1u);
+    EXPECT_EQ(env.prompts.last(), "Unable to write to " + env.iniPath);
+    EXPECT_EQ(env.prompts.seen.back().icon, MsgIcon::Error);
+    EXPECT_EQ(AppIni().GetReturnCode(), 199);
+    EXPECT_THROW(AppIni().SetReturnCode(3), EInOutError);
+    EXPECT_TRUE(env.ReadFile("QUILBY.INI") == big);
+}
+
+TEST(AppIni, RelativeLocalIniLiesBesideTheIniThatNamesIt) {
+    TestEnv env;
+    Append(env.iniPath, "[System]\nLocalIni=\"conf\\user.ini\"\n");
+    env.WriteFile("conf/user.ini", "[Seen]\nWhere=user\n");
+    env.ReopenIni();
+    EXPECT_EQ(AppIni().FileName(), env.Host("conf/user.ini"));
+    // Whatever folder is current later, the same file is used.
+    ASSERT_TRUE(plat::SetCurrentDir("D:\\"));
+    AppIni().WriteString("After", "Key", "1");
+    EXPECT_EQ(AppIni().ReadString("Seen", "Where", ""), "user");
+    EXPECT_NE(env.ReadFile("conf/user.ini").find("[After]"), std::string::npos);
+    EXPECT_FALSE(env.Exists("d/conf"));
+    EXPECT_FALSE(env.Exists("c/conf"));
+
+    // A Windows-form ini file: the name lies in its folder, or at its
+    // drive's root when it starts with a backslash.
+    env.WriteFile("c/cfg/main.ini", "[System]\nLocalIni=..\\other.ini\n");
+    EXPECT_EQ(TAppIni("C:\\cfg\\main.ini").FileName(), "C:\\other.ini");
+    env.WriteFile("c/cfg/main.ini", "[System]\nLocalIni=\\top\\x.ini\n");
+    EXPECT_EQ(TAppIni("C:\\cfg\\main.ini").FileName(), "C:\\top\\x.ini");
+    // Absolute names stay as written.
+    env.WriteFile("c/cfg/main.ini", "[System]\nLocalIni=D:\\y.ini\n");
+    EXPECT_EQ(TAppIni("C:\\cfg\\main.ini").FileName(), "D:\\y.ini");
 }
