@@ -29,20 +29,42 @@ std::string ErrorText(FileError e) {
 
 namespace {
 
-// Case mapping for the letters file names use: ASCII and the Latin-1 and
-// Latin Extended-A letters of two-byte UTF-8; other characters stay.
+// Case mapping for the letters file names use: ASCII and the two-byte
+// UTF-8 letters of Latin-1 and Latin Extended-A whose other case is also two
+// bytes (so a mapped text keeps its length); other characters stay.
+unsigned UpperLatin(unsigned cp) {
+    if (cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) return cp - 0x20;
+    if (cp == 0xFF) return 0x178;
+    const bool evenUpper = (cp >= 0x100 && cp <= 0x137) || (cp >= 0x14A && cp <= 0x177);
+    const bool oddUpper = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
+    if (evenUpper && cp % 2 == 1 && cp != 0x131) return cp - 1;  // U+0131 dotless i -> "I"
+    if (oddUpper && cp % 2 == 0) return cp - 1;
+    return cp;
+}
+
+unsigned LowerLatin(unsigned cp) {
+    if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) return cp + 0x20;
+    if (cp == 0x178) return 0xFF;
+    const bool evenUpper = (cp >= 0x100 && cp <= 0x137) || (cp >= 0x14A && cp <= 0x177);
+    const bool oddUpper = (cp >= 0x139 && cp <= 0x148) || (cp >= 0x179 && cp <= 0x17E);
+    if (evenUpper && cp % 2 == 0 && cp != 0x130) return cp + 1;  // U+0130 dotted I -> "i"
+    if (oddUpper && cp % 2 == 1) return cp + 1;
+    return cp;
+}
+
 template <bool Upper>
 std::string MapCase(const std::string& s) {
     std::string out = s;
     for (size_t i = 0; i < out.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(out[i]);
+        const auto c = static_cast<unsigned char>(out[i]);
         if (c < 0x80) {
             out[i] = static_cast<char>(Upper ? std::toupper(c) : std::tolower(c));
-        } else if ((c == 0xC3) && i + 1 < out.size()) {
-            unsigned char d = static_cast<unsigned char>(out[i + 1]);
-            // U+00C0..U+00DE (except U+00D7) <-> U+00E0..U+00FE (except U+00F7)
-            if (Upper && d >= 0xA0 && d <= 0xBE && d != 0xB7) out[i + 1] = static_cast<char>(d - 0x20);
-            if (!Upper && d >= 0x80 && d <= 0x9E && d != 0x97) out[i + 1] = static_cast<char>(d + 0x20);
+        } else if (c >= 0xC3 && c <= 0xC5 && i + 1 < out.size() &&
+                   (static_cast<unsigned char>(out[i + 1]) & 0xC0) == 0x80) {
+            const unsigned cp = ((c & 0x1F) << 6) | (static_cast<unsigned char>(out[i + 1]) & 0x3F);
+            const unsigned mapped = Upper ? UpperLatin(cp) : LowerLatin(cp);
+            out[i] = static_cast<char>(0xC0 | (mapped >> 6));
+            out[i + 1] = static_cast<char>(0x80 | (mapped & 0x3F));
             ++i;
         }
     }

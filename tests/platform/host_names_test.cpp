@@ -204,5 +204,13 @@ TEST(HostNames, MasksAndPatternListsFoldNonAsciiLettersAlike) {
     // "?" stands for one character, however many bytes it takes.
     EXPECT_TRUE(MaskMatches("?t?.txt", names[0]));
     EXPECT_FALSE(MaskMatches("???t?.txt", names[0]));
+    // Latin Extended-A folds too, in masks, pattern lists and comparisons.
+    const std::string lodz = "\u0141\u00F3d\u017A.txt", lower = "\u0142\u00F3d\u017A.txt";
+    EXPECT_TRUE(MaskMatches("\u0142*.*", lodz));
+    EXPECT_TRUE(TWildCard("\u0142*.*").Matches(lodz));
+    EXPECT_TRUE(SameText(lower, lodz));
+    // Letters whose other case has another length keep their own.
+    EXPECT_EQ(UpperCase("\u00FF\u0131"), "\u0178\u0131");
+    EXPECT_EQ(LowerCase("\u0178\u0130"), "\u00FF\u0130");
     EXPECT_EQ(Snapshot(env.root), before);
 }
