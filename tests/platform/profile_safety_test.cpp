@@ -172,15 +172,16 @@ TEST(ProfileSafety, ReadsSeeChangesThatKeepSizeAndTime) {
     std::this_thread::sleep_for(std::chrono::milliseconds(2100));
     EXPECT_EQ(ProfileReadString(inPlace, "S", "K", ""), "aaa");
     EXPECT_EQ(ProfileReadString(replaced, "S", "K", ""), "aaa");
-    struct stat st {};
-    ASSERT_EQ(stat(inPlace.c_str(), &st), 0);
+    struct stat inPlaceWas {}, replacedWas {};
+    ASSERT_EQ(stat(inPlace.c_str(), &inPlaceWas), 0);
+    ASSERT_EQ(stat(replaced.c_str(), &replacedWas), 0);
 
     // Another program rewrites one in place and puts its time back...
     OverwriteInPlace(inPlace, "[S]\nK=bbb\n");
-    SetModified(inPlace, st.st_mtim);
+    SetModified(inPlace, inPlaceWas.st_mtim);
     // ...and replaces the other by a file of the same size and time.
     std::string fresh = env.WriteFile("fresh.tmp", "[S]\nK=ccc\n");
-    SetModified(fresh, st.st_mtim);
+    SetModified(fresh, replacedWas.st_mtim);
     fs::rename(fresh, replaced);
 
     EXPECT_EQ(ProfileReadString(inPlace, "S", "K", ""), "bbb");
