@@ -221,7 +221,8 @@ struct Loaded {
 // regular file of at most 16 MiB is a failure.
 Loaded Load(const std::string& host) {
     Loaded out;
-    int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so a FIFO in the file's place is refused, not waited on.
+    int fd = ::open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         if (errno == ENOENT || errno == ENOTDIR) {
             out.result = LoadResult::Missing;
@@ -479,6 +480,8 @@ bool Rewrite(const std::string& file, Edit edit) {
     if (loaded.result == LoadResult::Failed) return false;
     std::string fresh = edit(*loaded.parsed);
     if (fresh == loaded.parsed->data) return true;
+    // A file that would be refused on its next read is not written at all.
+    if (fresh.size() > static_cast<size_t>(kLargestFile)) return false;
     return lock.Held() && ReplaceFile(target, fresh);
 }
 

@@ -162,6 +162,9 @@ TEST(ProfileSafety, OversizedFileIsRefusedAndLeftAlone) {
     ASSERT_TRUE(ProfileWriteString(g, "S", "New", "w"));
     EXPECT_EQ(ProfileReadKeys(g, "S"), (std::vector<std::string>{"K", "New"}));
     EXPECT_TRUE(env.ReadFile("large.ini") == large + "New=w\n");
+    // A write that would take it beyond the limit is refused.
+    EXPECT_FALSE(ProfileWriteString(g, "S", "Huge", std::string(2 << 20, 'h')));
+    EXPECT_TRUE(env.ReadFile("large.ini") == large + "New=w\n");
 }
 
 TEST(ProfileSafety, ReadsSeeChangesThatKeepSizeAndTime) {

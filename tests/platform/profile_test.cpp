@@ -176,6 +176,11 @@ TEST(Profile, UnwritablePlacesFailTheWrite) {
     EXPECT_EQ(ProfileReadString(env.Host("isdir.ini"), "S", "K", "d"), "d");
     EXPECT_FALSE(ProfileWriteString(env.Host("missing/dir/a.ini"), "S", "K", "v"));
     EXPECT_FALSE(env.Exists("missing"));
+    // A FIFO in the file's place is never waited on.
+    ASSERT_EQ(mkfifo(env.Host("fifo.ini").c_str(), 0644), 0);
+    EXPECT_EQ(ProfileReadString(env.Host("fifo.ini"), "S", "K", "d"), "d");
+    EXPECT_FALSE(ProfileWriteString(env.Host("fifo.ini"), "S", "K", "v"));
+    EXPECT_TRUE(fs::is_fifo(env.Host("fifo.ini")));
     EXPECT_TRUE(TempFilesIn(env.root).empty());
 }
 
