@@ -145,7 +145,9 @@ std::shared_ptr<const Parsed> Parse(std::string bytes) {
         std::string_view text(d.data() + pos, end - pos);
         std::string_view name;
         auto at = [](size_t n) { return static_cast<uint32_t>(n); };
-        if (SectionName(text, name)) {
+        if (text.empty()) {
+            // nothing to note for an empty line
+        } else if (SectionName(text, name)) {
             if (open) open->bodyEnd = at(pos);
             p->sections.push_back({at(pos), at(end), at(p->keys.size()), 0, at(d.size()),
                                    at(end + eolLen)});

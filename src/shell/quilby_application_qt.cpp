@@ -15,9 +15,10 @@ bool TQuilbyApplication::notify(QObject* receiver, QEvent* event) {
 
 int RunQuilby(int argc, char** argv) {
     TQuilbyApplication app(argc, argv);
-    StartProgram();
+    // The prompter first: start-up may already have something to say.
     TQtPrompter qtPrompter;
     SetPrompter(&qtPrompter);
+    StartProgram();
     int code = 0;
     {
         Tmainform form;
