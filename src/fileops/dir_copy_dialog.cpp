@@ -95,13 +95,13 @@ TFDIRCPY::TFDIRCPY(const std::string& root, const std::optional<std::string>& pr
     CB_Overwrite->setChecked(ini.ReadBool(kSection, "OVerwrite", true));
     E_Base->setEnabled(CB_MkSub->isChecked());
     CB_Destination->setEditText(QString());
-    lines_ = {root_};
+    tree_ = TTreeListing(root_);
     int64_t files = 0, dirs = 0;
     {
         WaitCursor wait;
-        ListDirectoryTree(lines_, files, dirs);
+        ListDirectoryTree(tree_, files, dirs);
     }
-    for (const std::string& line : lines_) LB_Tree->addItem(QString::fromStdString(line));
+    for (const std::string& line : tree_.lines) LB_Tree->addItem(QString::fromStdString(line));
     E_From->setText(QString::fromStdString(root_));
     E_Base->setText(QString::fromStdString(BaseDirectoryName(root_)));
     FillDestinations();
@@ -140,8 +140,8 @@ void TFDIRCPY::OKBtnClick() {
     }
     const std::string destination = plat::GetCurrentDir();
     CB_Destination->setEditText(QString::fromStdString(destination));
-    // A base name ending in blanks would lose them at AddBackslash and name
-    // another directory; blanks alone are no name.
+    // The base name is typed: blanks at its end are dropped, as a typed
+    // name's are; blanks alone are no name.
     const std::string base = plat::TrimRight(E_Base->text().toStdString());
     if (CB_MkSub->isChecked() && base.empty()) {
         Refuse("A base directory name is required!", E_Base);
@@ -187,5 +187,5 @@ void TFDIRCPY::Run() {
             MainForm()->RefreshWindowsOnDrive(destination[0]);
         }
     } refresh{run_.Destination};
-    run_.Run(lines_);
+    run_.Run(tree_);
 }

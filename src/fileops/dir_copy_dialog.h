@@ -36,7 +36,7 @@ class TFDIRCPY : public TDirOpDialog {
     QLineEdit* E_Processing;  // the file being copied
 
     const std::string& Root() const { return root_; }
-    const std::vector<std::string>& Lines() const { return lines_; }
+    const std::vector<std::string>& Lines() const { return tree_.lines; }
 
     // Checks the destination and the base name, then runs and closes.
     void OKBtnClick() override;
@@ -53,6 +53,6 @@ class TFDIRCPY : public TDirOpDialog {
     void Run();
 
     std::string root_;
-    std::vector<std::string> lines_;
+    TTreeListing tree_;
     TTreeCopy run_;
 };

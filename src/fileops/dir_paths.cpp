@@ -14,7 +14,7 @@ std::string DirectoryPartOf(const std::string& path) {
 }
 
 std::string BaseDirectoryName(const std::string& root) {
-    std::string name = LastPathComponent(plat::TrimRight(root));
+    std::string name = LastPathComponent(root);
     return name.substr(0, name.find('.'));
 }
 

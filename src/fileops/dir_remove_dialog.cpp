@@ -77,13 +77,13 @@ TFRDIR::TFRDIR(const std::string& root, QWidget* parent)
     CB_DeleteFile->setChecked(ini.ReadBool(kSection, "CB_DeleteFile", true));
     CB_KeepStruct->setChecked(ini.ReadBool(kSection, "CB_KeepStruct", true));
     CB_DelReadonly->setChecked(ini.ReadBool(kSection, "CB_DelReadonly", true));
-    lines_ = {root_};
+    tree_ = TTreeListing(root_);
     int64_t files = 0, dirs = 0;
     {
         WaitCursor wait;
-        ListDirectoryTree(lines_, files, dirs);
+        ListDirectoryTree(tree_, files, dirs);
     }
-    for (const std::string& line : lines_) LB_Tree->addItem(QString::fromStdString(line));
+    for (const std::string& line : tree_.lines) LB_Tree->addItem(QString::fromStdString(line));
     E_Files->setText(QString::number(files));
     E_Dirs->setText(QString::number(dirs));
     CB_KeepStruct->setFocus();
@@ -120,5 +120,5 @@ void TFRDIR::Run() {
             MainForm()->RefreshWindowsOnDrive(root[0]);
         }
     } refresh{root_};
-    run_.Run(lines_);
+    run_.Run(tree_);
 }

@@ -27,7 +27,7 @@ class TFRDIR : public TDirOpDialog {
     QCheckBox* CB_DelReadonly;  // "&Override file attributes"
 
     const std::string& Root() const { return root_; }
-    const std::vector<std::string>& Lines() const { return lines_; }
+    const std::vector<std::string>& Lines() const { return tree_.lines; }
 
     // Asks before anything is deleted, then runs and closes.
     void OKBtnClick() override;
@@ -41,6 +41,6 @@ class TFRDIR : public TDirOpDialog {
     void Run();
 
     std::string root_;
-    std::vector<std::string> lines_;
+    TTreeListing tree_;
     TTreeRemoval run_;
 };

@@ -20,9 +20,24 @@ bool RemoveOne(const std::string& path) {
     return true;
 }
 
+bool Refuse(const std::string& path) {
+    prompter().Message("Error Deleting: " + plat::UpperCase(path), MsgIcon::Error, mbOK);
+    return false;
+}
+
 }  // namespace
 
-void TTreeRemoval::Run(const std::vector<std::string>& lines) {
+bool TTreeRemoval::RemoveDirectoryLine(const std::string& path) {
+    if ((InUse && InUse(path)) || !RemoveOne(path)) return Refuse(path);
+    return true;
+}
+
+bool TTreeRemoval::RemoveLink(const std::string& path) {
+    if ((InUse && InUse(path)) || plat::DeleteFile(path) != plat::FileError::None) return Refuse(path);
+    return true;
+}
+
+void TTreeRemoval::Run(const TTreeListing& tree) {
     OperationRunning = true;
     Aborted = false;
     struct Finish {
@@ -34,7 +49,7 @@ void TTreeRemoval::Run(const std::vector<std::string>& lines) {
     } finish{*this};
 
     Progress().StartProgress(100);
-    const size_t n = lines.size();
+    const size_t n = tree.lines.size();
     size_t done = 0;
     for (size_t k = n; k-- > 0;) {
         if (Aborted) {
@@ -42,14 +57,12 @@ void TTreeRemoval::Run(const std::vector<std::string>& lines) {
             return;
         }
         if (SelectLine) SelectLine(k);
-        const std::string path = TreeLinePath(lines, k);
-        if (DeleteFiles) Aborted = !DeleteDirectoryFiles(path, OverrideAttributes);
-        if (!Aborted && !KeepStructure) {
-            if ((InUse && InUse(path)) || !RemoveOne(path)) {
-                prompter().Message("Error Deleting: " + plat::UpperCase(path), MsgIcon::Error,
-                                   mbOK);
-                Aborted = true;
-            }
+        const std::string path = TreeLinePath(tree, k);
+        if (plat::GetEntryKind(path) == plat::EntryKind::Link) {
+            if ((DeleteFiles || !KeepStructure) && !RemoveLink(path)) Aborted = true;
+        } else {
+            if (DeleteFiles) Aborted = !DeleteDirectoryFiles(path, OverrideAttributes);
+            if (!Aborted && !KeepStructure && !RemoveDirectoryLine(path)) Aborted = true;
         }
         ++done;
         Progress().StepProgress(static_cast<int>(done), static_cast<int>(n));

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "fileops/file_primitives.h"
+
 class TTreeRemoval {
   public:
     // Copied from the dialog's check boxes when the run starts.
@@ -28,8 +30,15 @@ class TTreeRemoval {
     // window shows it); such a directory fails like any removal failure.
     std::function<bool(const std::string& path)> InUse;
 
-    // Runs over lines (line 0 the root, as ListDirectoryTree makes them):
-    // deepest listed directories first, the root last. Events are processed
-    // after every directory. The gauge is hidden however the run ends.
-    void Run(const std::vector<std::string>& lines);
+    // Runs over the lines of a listing (line 0 the root): deepest listed
+    // directories first, the root last. A line that is a link is removed as
+    // the link alone, with the files or instead of the directory; what it
+    // names is never emptied. Events are processed after every directory.
+    // The gauge is hidden however the run ends.
+    void Run(const TTreeListing& tree);
+
+  private:
+    // Each says "Error Deleting: " + PATH when it fails.
+    bool RemoveDirectoryLine(const std::string& path);
+    bool RemoveLink(const std::string& path);
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <stdexcept>
 #include <unordered_set>
 
 #include "platform/platform.h"
@@ -132,26 +133,55 @@ CopyResult CopyFile(const std::string& source, const std::string& target, bool w
     return CopyResult::Copied;
 }
 
-int LeadingSpaces(const std::string& s) {
-    size_t n = s.find_first_not_of(' ');
-    return static_cast<int>(n == std::string::npos ? s.size() : n);
+// Whether the entry itself is a symbolic link. A trailing backslash would
+// make the host look through the link, so it is left off.
+bool IsLink(std::string path) {
+    while (path.size() > 3 && path.back() == '\\') path.pop_back();
+    return plat::GetEntryKind(path) == plat::EntryKind::Link;
 }
 
-// Entries of dir that FindFiles reports for attrMask, split into
-// directories (without "." and "..") and file names.
-void ReadEntries(const std::string& dir, uint32_t attrMask, std::vector<plat::FindData>* dirs,
-                 std::vector<std::string>* files, int64_t* fileCount) {
-    plat::FindFiles(AddBackslash(dir) + "*.*", attrMask, [&](const plat::FindData& fd) {
-        // A link to a directory is taken as the link itself, a file: the
-        // directory it names may lie outside the tree being walked.
+// Entries of dir (everything but volume labels), split into directories
+// (without "." and "..") and the rest. A link to a directory is taken as the
+// link itself, one of the rest: the directory it names may lie outside the
+// tree being walked. False when dir cannot be read.
+bool ReadEntries(const std::string& dir, std::vector<plat::FindData>* dirs,
+                 std::vector<plat::FindData>* others, int64_t* otherCount) {
+    return plat::FindFiles(AddBackslash(dir) + "*.*", kAllButVolume, [&](const plat::FindData& fd) {
         if ((fd.attr & plat::faDirectory) && !fd.isLink) {
             if (dirs && fd.name != "." && fd.name != "..") dirs->push_back(fd);
         } else {
-            if (files) files->push_back(fd.name);
-            if (fileCount) ++*fileCount;
+            if (others) others->push_back(fd);
+            if (otherCount) ++*otherCount;
         }
         return true;
     });
+}
+
+// Copies a link as itself: a new link holding the same target text. What it
+// names is never read, whatever it is (a device, a drive, the tree itself).
+// An existing target is asked about as a file is, and replaced unless it is
+// a directory or read-only.
+CopyResult CopyLink(const std::string& source, const std::string& target, bool warn,
+                    bool targetAbsent) {
+    std::string text;
+    if (auto e = plat::ReadLink(source, text); e != plat::FileError::None)
+        Raise("Bad open of: " + source, e);
+    if (!targetAbsent && plat::GetEntryKind(target) != plat::EntryKind::Missing) {
+        if (warn) {
+            CopyResult answer = AskOverwrite(target);
+            if (answer != CopyResult::Copied) return answer;
+        }
+        if (auto e = plat::DeleteFile(target); e != plat::FileError::None)
+            Raise("Bad open of: " + target, e);
+    }
+    if (auto e = plat::CreateLink(target, text); e != plat::FileError::None)
+        Raise("Bad open of: " + target, e);
+    return CopyResult::Copied;
+}
+
+bool ReportDeleteFailure(const std::string& path) {
+    prompter().Message("Error Deleting: " + plat::UpperCase(path), MsgIcon::Error, mbOK);
+    return false;
 }
 
 struct TreeDir {
@@ -171,19 +201,20 @@ bool LoopsBack(const std::vector<TreeDir>& chain, const std::string& path,
     return false;
 }
 
-void ScanTree(std::vector<std::string>& lines, std::vector<TreeDir>& chain, int depth,
-              int64_t& fileCount, int64_t& dirCount) {
+void ScanTree(TTreeListing& tree, std::vector<TreeDir>& chain, int depth, int64_t& fileCount,
+              int64_t& dirCount) {
     ++dirCount;
     ++depth;
     const std::string dir = AddBackslash(chain.back().path);
     std::vector<plat::FindData> subdirs;
-    ReadEntries(dir, kAllButVolume, &subdirs, nullptr, &fileCount);
+    ReadEntries(dir, &subdirs, nullptr, &fileCount);
     for (const auto& sub : subdirs) {
         std::string path = dir + sub.name;
         if (LoopsBack(chain, path, sub)) continue;
-        lines.push_back(std::string(2 * depth, ' ') + sub.name);
+        tree.lines.push_back(std::string(2 * depth, ' ') + sub.name);
+        tree.depths.push_back(depth);
         chain.push_back({std::move(path), sub});
-        ScanTree(lines, chain, depth, fileCount, dirCount);
+        ScanTree(tree, chain, depth, fileCount, dirCount);
         chain.pop_back();
     }
 }
@@ -191,7 +222,7 @@ void ScanTree(std::vector<std::string>& lines, std::vector<TreeDir>& chain, int 
 }  // namespace
 
 std::string AddBackslash(const std::string& path) {
-    std::string s = plat::TrimRight(path);
+    std::string s = path;
     if (s.empty() || s.back() != '\\') s += '\\';
     return s;
 }
@@ -205,7 +236,22 @@ bool DeleteOneFile(const std::string& path) {
     return plat::DeleteFile(path) == plat::FileError::None;
 }
 
-void ShredOneFile(const std::string& path) {
+std::string ShredLinkMessage(const std::string& path) {
+    return path + " is a link: only the link was removed.";
+}
+
+ShredResult ShredOneFile(const std::string& path) {
+    // Writing through a link would overwrite the file it names, wherever
+    // that lies; a device or pipe could take the pattern for ever.
+    switch (plat::GetEntryKind(path)) {
+        case plat::EntryKind::Link:
+            if (auto e = plat::DeleteFile(path); e != plat::FileError::None) RaiseSystem(e);
+            return ShredResult::LinkRemoved;
+        case plat::EntryKind::Special:
+            Raise("Not a regular file: " + path, plat::FileError::AccessDenied);
+        default:
+            break;
+    }
     plat::File f;
     if (auto e = plat::OpenFile(path, plat::OpenMode::ReadWrite, f); e != plat::FileError::None)
         RaiseSystem(e);
@@ -229,6 +275,7 @@ void ShredOneFile(const std::string& path) {
     if (auto e = plat::FlushFile(f); e != plat::FileError::None) RaiseSystem(e);
     if (auto e = plat::CloseFile(f); e != plat::FileError::None) RaiseSystem(e);
     plat::DeleteFile(path);
+    return ShredResult::Shredded;
 }
 
 void MakeDirectoryPath(const std::string& path) {
@@ -243,50 +290,70 @@ void MakeDirectoryPath(const std::string& path) {
     }
 }
 
-void ListDirectoryTree(std::vector<std::string>& lines, int64_t& fileCount, int64_t& dirCount) {
+void ListDirectoryTree(TTreeListing& tree, int64_t& fileCount, int64_t& dirCount) {
     fileCount = 0;
     dirCount = 0;
-    if (lines.empty()) lines.push_back(plat::GetCurrentDir());
-    std::vector<TreeDir> chain{{lines[0], {}}};
-    plat::GetFindData(lines[0], chain.back().facts);
-    ScanTree(lines, chain, 0, fileCount, dirCount);
+    if (tree.lines.empty()) tree.lines.push_back(plat::GetCurrentDir());
+    tree.lines.resize(1);
+    tree.depths.assign(1, 0);
+    // A root that is a link stays one line: what it names is not part of it.
+    if (IsLink(tree.lines[0])) {
+        dirCount = 1;
+        return;
+    }
+    std::vector<TreeDir> chain{{tree.lines[0], {}}};
+    plat::GetFindData(tree.lines[0], chain.back().facts);
+    ScanTree(tree, chain, 0, fileCount, dirCount);
 }
 
-std::string TreeLinePath(const std::vector<std::string>& lines, size_t k) {
-    if (k >= lines.size()) return std::string();
-    int level = LeadingSpaces(lines[k]);
-    std::string path = plat::Trim(lines[k]);
-    for (size_t j = k; j-- > 0;) {
-        int spaces = LeadingSpaces(lines[j]);
-        if (spaces < level) {
-            level = spaces;
+std::string TreeLinePath(const TTreeListing& tree, size_t k) {
+    if (k >= tree.lines.size()) return std::string();
+    if (tree.depths.size() != tree.lines.size())
+        throw std::invalid_argument("tree listing without the depth of each line");
+    // Only the indentation is taken off a line: blanks of the name itself,
+    // leading or trailing, are part of the path.
+    auto name = [&](size_t j) { return j == 0 ? tree.lines[0] : tree.lines[j].substr(2 * tree.depths[j]); };
+    std::string path = name(k);
+    int level = tree.depths[k];
+    for (size_t j = k; j-- > 0 && level > 0;) {
+        if (tree.depths[j] < level) {
+            level = tree.depths[j];
             // AddBackslash: a drive root ("C:\") already ends in one.
-            path = AddBackslash(plat::Trim(lines[j])) + path;
+            path = AddBackslash(name(j)) + path;
         }
     }
     return path;
 }
 
 bool DeleteDirectoryFiles(const std::string& dir, bool clearAttributes) {
-    std::vector<std::string> names;
-    ReadEntries(dir, kAllButVolume, nullptr, &names, nullptr);
-    for (const auto& name : names) {
-        std::string full = AddBackslash(dir) + name;
-        if (clearAttributes) plat::SetFileAttributes(full, 0);
-        if (plat::DeleteFile(full) != plat::FileError::None) {
-            prompter().Message("Error Deleting: " + plat::UpperCase(full), MsgIcon::Error, mbOK);
-            return false;
-        }
+    // A directory that cannot be read (or a link standing for one) would
+    // keep its files while the run reports it emptied.
+    std::vector<plat::FindData> entries;
+    if (IsLink(dir) || !ReadEntries(dir, nullptr, &entries, nullptr)) return ReportDeleteFailure(dir);
+    const std::string prefix = AddBackslash(dir);
+    for (const auto& entry : entries) {
+        const std::string full = prefix + entry.name;
+        // A link goes as itself; clearing attributes through it would change
+        // the file it names, wherever that lies.
+        if (clearAttributes && !entry.isLink) plat::SetFileAttributes(full, 0);
+        if (plat::DeleteFile(full) != plat::FileError::None) return ReportDeleteFailure(full);
     }
     return true;
 }
 
 void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetDir, bool warn,
-                        const std::function<void(const std::string& name)>& onFile) {
-    // The names are read first, so files created while copying (a target
-    // inside the source) are never picked up.
-    std::vector<std::string> names;
-    ReadEntries(sourceDir, kUserAttributes, nullptr, &names, nullptr);
+                        const std::function<void(const std::string& name)>& onFile,
+                        std::vector<std::string>* notCopied) {
+    // The entries are read first, so files created while copying (a target
+    // inside the source) are never picked up. A directory that cannot be
+    // read, or is gone, or is a link now, is said to be so, never passed
+    // over as empty or read through.
+    std::vector<plat::FindData> entries;
+    if (IsLink(sourceDir) || !ReadEntries(sourceDir, nullptr, &entries, nullptr))
+        Raise("Cannot read the directory: " + sourceDir,
+              plat::DirectoryExists(sourceDir) ? plat::FileError::AccessDenied
+                                               : plat::FileError::PathNotFound);
+    const std::string from = AddBackslash(sourceDir), to = AddBackslash(targetDir);
     // What the target directory holds, by name without regard to case; a
     // name not among them needs no lookup of its own.
     std::unordered_set<std::string> present;
@@ -294,12 +361,20 @@ void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetD
         present.insert(plat::UpperCase(fd.name));
         return true;
     });
-    for (const auto& name : names) {
+    for (const auto& entry : entries) {
+        const std::string& name = entry.name;
+        // A device, pipe or socket is never opened for its data: an open or
+        // a read may block for ever or never end.
+        if (entry.isSpecial && !entry.isLink) {
+            if (!notCopied) Raise("Not a regular file: " + from + name, plat::FileError::AccessDenied);
+            notCopied->push_back(from + name);
+            continue;
+        }
         if (onFile) onFile(name);
         const std::string upper = plat::UpperCase(name);
         const bool absent = present.count(upper) == 0;
-        CopyResult r = CopyFile(AddBackslash(sourceDir) + name, AddBackslash(targetDir) + name, warn,
-                                false, absent);
+        CopyResult r = entry.isLink ? CopyLink(from + name, to + name, warn, absent)
+                                    : CopyFile(from + name, to + name, warn, false, absent);
         if (r == CopyResult::Aborted) throw ECopyDir("Process aborted!");
         present.insert(upper);
     }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "fileops/file_primitives.h"
+#include "shell/prompter.h"
 
 TfShred::TfShred(TMDIChild& source, QWidget* parent)
     : TFileOperationDialog("Shred Files", 9015, "Cancel Shredding?", parent) {
@@ -25,5 +26,9 @@ TfShred::TfShred(TMDIChild& source, QWidget* parent)
 }
 
 void TfShred::OKBtnClick() {
-    RunOnEachPath([](const std::string& path) { ShredOneFile(path); }, ShredPrompt);
+    RunOnEachPath(
+        [](const std::string& path) {
+            if (ShredOneFile(path) == ShredResult::LinkRemoved) ShowMessage(ShredLinkMessage(path));
+        },
+        ShredPrompt);
 }

@@ -288,14 +288,15 @@ TEST_F(FilePrimitivesTest, TreeListingIsIndentedPreOrderAndPathsResolve) {
     env.WriteFile("c/ROOT/SUB2/SYS.TXT", "");
     plat::SetFileAttributes("C:\\ROOT\\SUB2\\SYS.TXT", plat::faSysFile);
 
-    std::vector<std::string> lines{"C:\\ROOT"};
+    TTreeListing tree("C:\\ROOT");
+    const auto& lines = tree.lines;
     int64_t files = -1, dirs = -1;
-    ListDirectoryTree(lines, files, dirs);
+    ListDirectoryTree(tree, files, dirs);
     EXPECT_EQ(files, 6);
     EXPECT_EQ(dirs, 5);
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "C:\\ROOT");
-    EXPECT_EQ(TreeLinePath(lines, 0), "C:\\ROOT");
+    EXPECT_EQ(TreeLinePath(tree, 0), "C:\\ROOT");
 
     // Each directory is followed by its own subdirectories.
     auto at = [&](const std::string& line) {
@@ -305,7 +306,7 @@ TEST_F(FilePrimitivesTest, TreeListingIsIndentedPreOrderAndPathsResolve) {
     EXPECT_EQ(at("    EMPTY"), at("  SUB2") + 1);
 
     std::set<std::string> paths;
-    for (size_t k = 0; k < lines.size(); ++k) paths.insert(TreeLinePath(lines, k));
+    for (size_t k = 0; k < lines.size(); ++k) paths.insert(TreeLinePath(tree, k));
     EXPECT_EQ(paths, (std::set<std::string>{"C:\\ROOT", "C:\\ROOT\\SUB1", "C:\\ROOT\\SUB1\\DEEP",
                                             "C:\\ROOT\\SUB2", "C:\\ROOT\\SUB2\\EMPTY"}));
 }
@@ -313,9 +314,10 @@ TEST_F(FilePrimitivesTest, TreeListingIsIndentedPreOrderAndPathsResolve) {
 TEST_F(FilePrimitivesTest, TreeListingEdgeCases) {
     // A root without subdirectories: one line, one directory.
     env.WriteFile("d/LEAF/F.TXT", "");
-    std::vector<std::string> lines{"D:\\LEAF"};
+    TTreeListing tree("D:\\LEAF");
+    auto& lines = tree.lines;
     int64_t files = 0, dirs = 0;
-    ListDirectoryTree(lines, files, dirs);
+    ListDirectoryTree(tree, files, dirs);
     EXPECT_EQ(lines, std::vector<std::string>{"D:\\LEAF"});
     EXPECT_EQ(dirs, 1);
     EXPECT_EQ(files, 1);
@@ -324,19 +326,19 @@ TEST_F(FilePrimitivesTest, TreeListingEdgeCases) {
     // its children with a single backslash.
     fs::create_directories(env.Host("d/TOP/MID"));
     ASSERT_TRUE(plat::SetCurrentDir("D:\\"));
-    lines.clear();
-    ListDirectoryTree(lines, files, dirs);
+    tree = TTreeListing();
+    ListDirectoryTree(tree, files, dirs);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "D:\\");
     auto mid = std::find(lines.begin(), lines.end(), "    MID");
     ASSERT_NE(mid, lines.end());
-    EXPECT_EQ(TreeLinePath(lines, mid - lines.begin()), "D:\\TOP\\MID");
+    EXPECT_EQ(TreeLinePath(tree, mid - lines.begin()), "D:\\TOP\\MID");
 
     // A link back to a directory above ends, it is not followed for ever.
     fs::create_directories(env.Host("c/LOOP/A"));
     fs::create_directory_symlink(env.Host("c/LOOP"), env.Host("c/LOOP/A/BACK"));
-    lines = {"C:\\LOOP"};
-    ListDirectoryTree(lines, files, dirs);
+    tree = TTreeListing("C:\\LOOP");
+    ListDirectoryTree(tree, files, dirs);
     EXPECT_EQ(lines, (std::vector<std::string>{"C:\\LOOP", "  A"}));
     EXPECT_EQ(dirs, 2);
 }
@@ -345,10 +347,10 @@ TEST_F(FilePrimitivesTest, LinkedDirectoriesOutsideTheTreeAreNeverEntered) {
     env.WriteFile("d/OUTSIDE/PRECIOUS.TXT", "keep");
     env.WriteFile("c/TREE/SUB/F.TXT", "");
     fs::create_directory_symlink(env.Host("d/OUTSIDE"), env.Host("c/TREE/SUB/LINK"));
-    std::vector<std::string> lines{"C:\\TREE"};
+    TTreeListing tree("C:\\TREE");
     int64_t files = 0, dirs = 0;
-    ListDirectoryTree(lines, files, dirs);
-    EXPECT_EQ(lines, (std::vector<std::string>{"C:\\TREE", "  SUB"}));
+    ListDirectoryTree(tree, files, dirs);
+    EXPECT_EQ(tree.lines, (std::vector<std::string>{"C:\\TREE", "  SUB"}));
     EXPECT_EQ(files, 2);  // F.TXT and the link itself
     // Clearing the directory removes the link, not what it points to.
     EXPECT_TRUE(DeleteDirectoryFiles("C:\\TREE\\SUB", true));
@@ -439,7 +441,7 @@ TEST_F(FilePrimitivesTest, CopyDirectoryFilesAsksForEveryNameAlreadyThereInAnyCa
 
 TEST(AddBackslashTest, EndsWithExactlyOneBackslash) {
     EXPECT_EQ(AddBackslash("C:\\DIR"), "C:\\DIR\\");
-    EXPECT_EQ(AddBackslash("C:\\DIR  "), "C:\\DIR\\");
+    EXPECT_EQ(AddBackslash("C:\\DIR  "), "C:\\DIR  \\");  // the blanks are the name's
     EXPECT_EQ(AddBackslash("C:\\"), "C:\\");
     EXPECT_EQ(AddBackslash("C:\\DIR\t"), "C:\\DIR\t\\");
     EXPECT_EQ(AddBackslash(""), "\\");
