@@ -65,6 +65,7 @@ void TFCopy::OKBtnClick() {
 }
 
 void TFCopy::CopyFiles(const std::string& to, bool printer) {
+    TCopyRun written;
     std::string source, target;
     Loop.Run(
         Files().size(),
@@ -81,7 +82,7 @@ void TFCopy::CopyFiles(const std::string& to, bool printer) {
                 target = to + relative + FileNamePart(source);
                 if (!relative.empty()) MakeDirectoryPath(DirectoryPart(target));
             }
-            return CopyOneFile(source, target, WarnOverwrite, printer) == CopyResult::Aborted
+            return CopyOneFile(source, target, WarnOverwrite, printer, &written) == CopyResult::Aborted
                        ? LoopStep::StopAll
                        : LoopStep::Next;
         },

@@ -37,12 +37,15 @@ bool IsSameFile(const std::string& source, const std::string& target) {
     return a == b || !(plat::FileExists(source) && plat::FileExists(target));
 }
 
-// Asks before an existing target is overwritten. Printer ports and paths
-// without a drive colon are never asked about.
+// Asks before an existing target is overwritten, naming it as the file
+// system spells it: the name built from the source may lead to a file
+// spelled otherwise ("A.TXT" to "a.txt", "FOO." to "FOO"). Printer ports and
+// paths without a drive colon are never asked about.
 CopyResult AskOverwrite(const std::string& target) {
     if (target.find(':') == std::string::npos) return CopyResult::Copied;
-    MsgResult r = prompter().Message("File: " + target + kCrLf + "Already exists. Overwrite?",
-                                     MsgIcon::Question, mbYesNoCancel);
+    MsgResult r = prompter().Message(
+        "File: " + plat::ActualSpelling(target) + kCrLf + "Already exists. Overwrite?",
+        MsgIcon::Question, mbYesNoCancel);
     if (r == MsgResult::No) return CopyResult::Skipped;
     if (r == MsgResult::Yes) return CopyResult::Copied;
     return CopyResult::Aborted;
@@ -60,42 +63,66 @@ void WriteAll(plat::File& out, const char* data, size_t n) {
         Raise("Disk full?", plat::FileError::DiskFull);
 }
 
-// Moves the bytes; both files are closed by their handles whatever is
-// raised, and a partly written target stays as it is. Answers the source's
-// facts (read once, for the date and the attributes).
-bool CopyData(const std::string& source, const std::string& target, bool formFeed,
-              plat::FindData& facts) {
+std::function<void()> copyBlockHook;
+
+// Opens the target for the data: a new file where no entry is, an existing
+// file in place; a link is replaced by a new file and never written through
+// (it may lead anywhere, or nowhere yet). FileExists when a name thought
+// free leads to an entry after all.
+plat::FileError OpenTarget(const std::string& target, plat::EntryKind there, plat::File& out) {
+    using plat::OpenMode;
+    if (plat::IsPortName(target)) return plat::OpenFile(target, OpenMode::CreateTruncate, out);
+    switch (there) {
+        case plat::EntryKind::Missing: return plat::OpenFile(target, OpenMode::CreateNew, out);
+        case plat::EntryKind::Link:
+            if (auto e = plat::DeleteFile(target); e != plat::FileError::None) return e;
+            return plat::OpenFile(target, OpenMode::CreateNew, out);
+        default: return plat::OpenFile(target, OpenMode::CreateTruncate, out);
+    }
+}
+
+// Moves the bytes the source held when it was opened; both files are closed
+// by their handles whatever is raised, and a partly written target stays as
+// it is. A source that changes meanwhile (its size, its write time, or the
+// bytes it gave) gives no complete copy: a move must keep it. Answers false,
+// with nothing opened, when a target thought free exists after all.
+bool CopyData(const std::string& source, const std::string& target, plat::EntryKind there,
+              bool formFeed, plat::FileTime& writeTime) {
     plat::File in, out;
     if (auto e = plat::OpenFile(source, plat::OpenMode::Read, in); e != plat::FileError::None)
         Raise("Bad open of: " + source, e);
-    const bool haveFacts = plat::GetFindData(source, facts);
-    if (auto e = plat::OpenFile(target, plat::OpenMode::CreateTruncate, out);
-        e != plat::FileError::None)
+    int64_t size = 0;
+    if (auto e = plat::FileStampOf(in, size, writeTime); e != plat::FileError::None)
+        Raise("Error reading: " + source, e);
+    if (auto e = OpenTarget(target, there, out); e != plat::FileError::None) {
+        if (e == plat::FileError::FileExists && there == plat::EntryKind::Missing) return false;
         Raise("Bad open of: " + target, e);
+    }
 
     // The kernel copies block by block without passing the bytes through
     // this process. The one way a buffered write fails is a full disk
     // (or quota, or size limit): that is "Disk full?"; any other failure of
-    // the copy is the reading side's. The end is confirmed by a plain read,
-    // so every write counted is one block of data.
-    int64_t left = haveFacts ? facts.size : -1;
-    for (;;) {
+    // the copy is the reading side's. The end is confirmed by a plain read.
+    int64_t copied = 0;
+    while (copied < size) {
         size_t got = 0;
-        if (left == 0) {
-            char extra;
-            if (auto e = plat::ReadFile(in, &extra, 1, got); e != plat::FileError::None)
-                Raise("Error reading: " + source, e);
-            if (got == 0) break;
-            WriteAll(out, &extra, 1);  // the file grew meanwhile: copy on to its end
-            left = -1;
-            continue;
-        }
-        auto e = plat::CopyFileRange(in, out, kCopyBlockSize, got);
+        const auto want = static_cast<size_t>(std::min<int64_t>(kCopyBlockSize, size - copied));
+        auto e = plat::CopyFileRange(in, out, want, got);
         if (e == plat::FileError::DiskFull) Raise("Disk full?", e);
         if (e != plat::FileError::None) Raise("Error reading: " + source, e);
-        if (got == 0) break;
-        if (left > 0) left = std::max<int64_t>(0, left - static_cast<int64_t>(got));
+        if (got == 0) break;  // shorter than it was
+        copied += static_cast<int64_t>(got);
+        if (copyBlockHook) copyBlockHook();
     }
+    char extra;
+    size_t more = 0;
+    if (auto e = plat::ReadFile(in, &extra, 1, more); e != plat::FileError::None)
+        Raise("Error reading: " + source, e);
+    int64_t sizeAfter = 0;
+    plat::FileTime timeAfter;
+    if (plat::FileStampOf(in, sizeAfter, timeAfter) != plat::FileError::None || copied != size ||
+        more != 0 || sizeAfter != size || timeAfter != writeTime)
+        Raise("File changed while copied: " + source, plat::FileError::IoError);
     if (formFeed) {
         const char ff = 12;
         WriteAll(out, &ff, 1);
@@ -103,32 +130,72 @@ bool CopyData(const std::string& source, const std::string& target, bool formFee
     // A failed close of the target may have lost written data: the copy is
     // not complete, so a move must not go on to delete the source.
     if (plat::CloseFile(out) != plat::FileError::None) Raise("Disk full?", plat::FileError::DiskFull);
-    return haveFacts;
+    return true;
 }
 
-// CopyOneFile; targetAbsent says the caller already knows that no file of
-// the target's name (in any case) exists, which spares a lookup per file.
+// A link is copied as itself: a new link with the same target text; what it
+// names is never read. Answers false when a name thought free exists.
+bool CopyLinkEntry(const std::string& source, const std::string& target, plat::EntryKind there) {
+    std::string text;
+    if (auto e = plat::ReadLink(source, text); e != plat::FileError::None)
+        Raise("Bad open of: " + source, e);
+    if (there != plat::EntryKind::Missing)
+        if (auto e = plat::DeleteFile(target); e != plat::FileError::None)
+            Raise("Bad open of: " + target, e);
+    auto e = plat::CreateLink(target, text);
+    if (e == plat::FileError::AlreadyExists && there == plat::EntryKind::Missing) return false;
+    if (e != plat::FileError::None) Raise("Bad open of: " + target, e);
+    return true;
+}
+
+// CopyOneFile; targetAbsent says the caller already knows that no entry of
+// the target's name (in any case) exists, which spares a lookup per file. A
+// name that leads to an entry all the same ("FOO." to "FOO") is found when
+// the target is made, and then asked about like any other.
 CopyResult CopyFile(const std::string& source, const std::string& target, bool warn,
-                    bool formFeed, bool targetAbsent) {
-    const bool exists = !targetAbsent && plat::FileExists(target);
-    if (exists && IsSameFile(source, target))
-        Raise("Cannot copy a file onto itself: " + source, plat::FileError::AccessDenied);
-    if (warn && exists) {
-        CopyResult answer = AskOverwrite(target);
-        if (answer != CopyResult::Copied) return answer;
+                    bool formFeed, bool targetAbsent, TCopyRun* run = nullptr) {
+    const bool port = plat::IsPortName(target);
+    const plat::EntryKind kind = plat::GetEntryKind(source);
+    // An open or a read of a device, FIFO or socket may never end.
+    if (kind == plat::EntryKind::Special)
+        Raise("Not a regular file: " + source, plat::FileError::AccessDenied);
+    // An existing target is any entry of the name, a link (dangling or not)
+    // included, found as the file calls find it.
+    const plat::EntryKind there =
+        port || targetAbsent ? plat::EntryKind::Missing : plat::GetEntryKind(target);
+    if (there != plat::EntryKind::Missing) {
+        if (IsSameFile(source, target))
+            Raise("Cannot copy a file onto itself: " + source, plat::FileError::AccessDenied);
+        // A file this run has written holds another source's copy (for a
+        // move, the only one left): it is never replaced unasked, whatever
+        // the warning says. The question gives the choice the user would
+        // have had with the warning on.
+        if (warn || (run && run->Wrote(plat::ActualSpelling(target)))) {
+            CopyResult answer = AskOverwrite(target);
+            if (answer != CopyResult::Copied) return answer;
+        }
     }
 
-    plat::FindData facts;
-    const bool haveFacts = CopyData(source, target, formFeed, facts);
-
-    // A printer port is a device, not a file: it takes no date or attributes.
-    if (plat::IsPortName(target)) return CopyResult::Copied;
-    if (!haveFacts || plat::SetFileTime(target, facts.writeTime) != plat::FileError::None)
+    plat::FileTime writeTime;
+    const bool made = kind == plat::EntryKind::Link && !port
+                          ? CopyLinkEntry(source, target, there)
+                          : CopyData(source, target, there, formFeed, writeTime);
+    if (!made) {
+        if (!targetAbsent) Raise("Bad open of: " + target, plat::FileError::FileExists);
+        return CopyFile(source, target, warn, formFeed, false, run);
+    }
+    if (run && !port) run->Note(plat::ActualSpelling(target));
+    // A printer port is a device, not a file: it takes no date or attributes;
+    // a link has none of its own.
+    if (port || kind == plat::EntryKind::Link) return CopyResult::Copied;
+    if (plat::SetFileTime(target, writeTime) != plat::FileError::None)
         Raise("Couldn't set the file date", plat::FileError::AccessDenied);
     // The re-created target already has the normal attributes (and hidden
     // when its name starts with a dot); only other bits need writing.
-    const uint32_t wanted = facts.attr & kUserAttributes;
-    if (wanted != (plat::faArchive | (DotName(target) ? plat::faHidden : 0)))
+    const uint32_t attr = plat::GetFileAttributes(source);
+    const uint32_t wanted = attr & kUserAttributes;
+    if (attr != plat::kInvalidAttributes &&
+        wanted != (plat::faArchive | (DotName(target) ? plat::faHidden : 0)))
         plat::SetFileAttributes(target, wanted);
     return CopyResult::Copied;
 }
@@ -228,9 +295,11 @@ std::string AddBackslash(const std::string& path) {
 }
 
 CopyResult CopyOneFile(const std::string& source, const std::string& target, bool warn,
-                       bool formFeed) {
-    return CopyFile(source, target, warn, formFeed, false);
+                       bool formFeed, TCopyRun* run) {
+    return CopyFile(source, target, warn, formFeed, false, run);
 }
+
+void SetCopyBlockHook(std::function<void()> hook) { copyBlockHook = std::move(hook); }
 
 bool DeleteOneFile(const std::string& path) {
     return plat::DeleteFile(path) == plat::FileError::None;

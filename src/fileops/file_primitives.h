@@ -10,6 +10,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/errors.h"
@@ -34,12 +35,32 @@ constexpr size_t kShredBlockSize = 256;
 // field is trimmed where it is read, not here).
 std::string AddBackslash(const std::string& path);
 
+// The targets one run of a copy or move has written, so that a later file of
+// the same run whose target name leads to one of them (two names that differ
+// only in case, "FOO." and "FOO") is never written over unasked.
+class TCopyRun {
+public:
+    bool Wrote(const std::string& target) const { return written_.count(target) != 0; }
+    void Note(const std::string& target) { written_.insert(target); }
+
+private:
+    std::unordered_set<std::string> written_;  // as the file system spells them
+};
+
 // Copies source to target (or to a printer port "LPT1"/"LPT2"), then
-// carries the source's date and attributes over. With warn set, an existing
-// target (a path with a drive colon) is only overwritten after the user said
-// Yes. formFeed appends one byte 12 (page eject for printer ports).
+// carries the source's date and attributes over. An existing target is
+// found as every file call finds it (case and a trailing dot aside) and,
+// with warn set or when run has written it already, only overwritten after
+// the user said Yes to a question that names it as it exists. A link is
+// copied as a link and never written through; a device, FIFO or socket is
+// never opened. A source that changes while it is copied raises "File
+// changed while copied: " + source. formFeed appends one byte 12 (page
+// eject for printer ports).
 CopyResult CopyOneFile(const std::string& source, const std::string& target, bool warn,
-                       bool formFeed);
+                       bool formFeed, TCopyRun* run = nullptr);
+
+// Tests change a source while it is copied: the hook runs after every block.
+void SetCopyBlockHook(std::function<void()> hook);
 
 // True when the file was deleted. Read-only files are not deleted.
 bool DeleteOneFile(const std::string& path);

@@ -6,10 +6,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
-#include <unordered_set>
 
 #include "fileops/file_primitives.h"
-#include "platform/platform.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
 
@@ -49,23 +47,20 @@ void TFMove::OKBtnClick() {
 }
 
 void TFMove::MoveFiles(const std::string& to) {
-    // Targets this run has written. Two names from a result window may share
-    // a file name; the second must not silently replace the first, whose
-    // source is gone by then.
-    std::unordered_set<std::string> moved;
+    // Two names from a result window may share a file name; the second must
+    // not silently replace the first, whose source is gone by then.
+    TCopyRun moved;
     std::string source, target;
     Loop.Run(
         Files().size(),
         [&](size_t i) {
             source = Files()[i].Path;
             target = to + FileNamePart(source);
-            const bool ask = WarnOverwrite || moved.count(plat::UpperCase(target)) != 0;
-            CopyResult r = CopyOneFile(source, target, ask, false);
+            // Only a complete copy lets the source go: a failed or changed
+            // one raises before this and leaves it.
+            CopyResult r = CopyOneFile(source, target, WarnOverwrite, false, &moved);
             if (r == CopyResult::Aborted) return LoopStep::StopAll;
-            if (r == CopyResult::Copied) {
-                moved.insert(plat::UpperCase(target));
-                Loop.DeleteStep(source);
-            }
+            if (r == CopyResult::Copied) Loop.DeleteStep(source);
             return LoopStep::Next;
         },
         [&](size_t, const std::string& error) { return MovePrompt(error, source, target); });

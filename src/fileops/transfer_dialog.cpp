@@ -21,6 +21,10 @@ TTransferDialog::TTransferDialog(TMDIChild& source, const std::optional<std::str
     CB_Destination->setObjectName("CB_Destination");
     CB_Destination->setEditable(true);
     CB_Destination->setInsertPolicy(QComboBox::NoInsert);
+    // Enter takes the path the box shows. The combo box's own completer
+    // would put its first entry in place of a selected text the user never
+    // typed (a drop's destination, shown selected), so there is none.
+    CB_Destination->setCompleter(nullptr);
     CB_Destination->setMinimumWidth(280);
     CB_Overwrite = new QCheckBox("&Warn on overwrite", this);
     CB_Overwrite->setObjectName("CB_Overwrite");

@@ -107,31 +107,65 @@ File::~File() {
 FileError OpenFile(const std::string& winPath, OpenMode mode, File& out) {
     FileError injected;
     if (detail::FaultFires(FaultOp::Open, injected)) return injected;
-    bool port = IsPortName(winPath);
+    const bool port = IsPortName(winPath);
     auto host = HostFor(winPath);
     if (!host || host->empty()) return FileError::PathNotFound;
+    // The entry itself, then what a link leads to.
     struct stat st {};
-    bool exists = stat(host->c_str(), &st) == 0;
+    const bool entry = lstat(host->c_str(), &st) == 0;
+    const bool link = entry && S_ISLNK(st.st_mode);
+    const bool exists = entry && (!link || stat(host->c_str(), &st) == 0);
+    if (mode == OpenMode::CreateNew && entry) return FileError::FileExists;
     if (exists && S_ISDIR(st.st_mode)) return FileError::AccessDenied;
+    // A FIFO, socket or device may block the open or a read for ever.
+    if (exists && !S_ISREG(st.st_mode) && !port) return FileError::AccessDenied;
+    if (mode != OpenMode::Read && exists && S_ISREG(st.st_mode) && IsReadOnly(st))
+        return FileError::AccessDenied;
+
     int flags = O_CLOEXEC;
     switch (mode) {
         case OpenMode::Read: flags |= O_RDONLY; break;
         case OpenMode::Write: flags |= O_WRONLY; break;
         case OpenMode::ReadWrite: flags |= O_RDWR; break;
-        case OpenMode::CreateTruncate: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
+        case OpenMode::CreateTruncate:
+            // A new file only where no entry is; a dangling link is never
+            // created through (its target may lie anywhere).
+            if (link && !exists) return FileError::AccessDenied;
+            flags |= O_WRONLY | (entry ? O_TRUNC : O_CREAT | O_EXCL);
+            if (!link) flags |= O_NOFOLLOW;
+            break;
+        case OpenMode::CreateNew:
+            flags |= O_WRONLY | O_CREAT | O_EXCL;
+            break;
     }
-    if (port) flags = O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC;  // a printer takes every file in turn
-    if (mode != OpenMode::Read) {
-        if (exists && S_ISREG(st.st_mode) && IsReadOnly(st)) return FileError::AccessDenied;
-        if (!exists && mode != OpenMode::CreateTruncate && !port) return MissingError(*host);
-    } else if (!exists) {
-        return MissingError(*host);
+    if (port) {
+        flags = O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC;  // a printer takes every file in turn
+    } else {
+        if (!exists && (mode == OpenMode::Read || mode == OpenMode::Write || mode == OpenMode::ReadWrite))
+            return MissingError(*host);
+        // What is opened is checked again below; until then nothing blocks.
+        flags |= O_NONBLOCK;
     }
     int fd = ::open(host->c_str(), flags, 0666);
-    if (fd < 0) return errno == ENOENT ? MissingError(*host) : detail::ErrnoToError(errno);
+    if (fd < 0) {
+        if (errno == ENOENT) return MissingError(*host);
+        // The name changed to a link, or something appeared, since it was looked at.
+        if (errno == ELOOP || (errno == EEXIST && mode == OpenMode::CreateTruncate))
+            return FileError::AccessDenied;
+        return detail::ErrnoToError(errno);
+    }
+    if (!port) {
+        struct stat opened {};
+        if (fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            ::close(fd);
+            return FileError::AccessDenied;
+        }
+        // Reads and writes of the file wait as usual (F_SETFL takes the
+        // status flags only).
+        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
     // A re-created file starts with normal attributes.
-    if (mode == OpenMode::CreateTruncate && exists && !port)
-        fremovexattr(fd, "user.DOSATTRIB");
+    if (mode == OpenMode::CreateTruncate && exists && !port) fremovexattr(fd, "user.DOSATTRIB");
     if (!exists && !port) detail::NoteCreated(*host);
     if (out.fd_ >= 0) ::close(out.fd_);
     out.fd_ = fd;
@@ -181,6 +215,14 @@ FileError FileSizeOf(File& f, int64_t& size) {
     struct stat st {};
     if (!f.IsOpen() || fstat(f.fd(), &st) != 0) return FileError::InvalidHandle;
     size = st.st_size;
+    return FileError::None;
+}
+
+FileError FileStampOf(File& f, int64_t& size, FileTime& writeTime) {
+    struct stat st {};
+    if (!f.IsOpen() || fstat(f.fd(), &st) != 0) return FileError::InvalidHandle;
+    size = st.st_size;
+    writeTime = FileTime{st.st_mtim.tv_sec, static_cast<int32_t>(st.st_mtim.tv_nsec)};
     return FileError::None;
 }
 

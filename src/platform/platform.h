@@ -164,8 +164,13 @@ bool GetFindData(const std::string& path, FindData& out);
 // ---------------------------------------------------------------- file calls
 // Files with Windows semantics, enforced here rather than left to
 // permissions (root is stopped too): a read-only file is not deleted,
-// truncated or opened for writing; rename never replaces a target.
-enum class OpenMode { Read, Write, ReadWrite, CreateTruncate };
+// truncated or opened for writing; rename never replaces a target. Only
+// regular files (and the printer ports) are opened: a directory, FIFO,
+// socket or device is refused, so no open or read can block for ever.
+// CreateTruncate never creates a file through a link; CreateNew makes a new
+// regular file and fails with FileExists when any entry of the name exists
+// (a link included, dangling or not).
+enum class OpenMode { Read, Write, ReadWrite, CreateTruncate, CreateNew };
 
 class File {
 public:
@@ -191,6 +196,9 @@ FileError ReadFile(File& f, void* buf, size_t n, size_t& got);
 FileError WriteFile(File& f, const void* buf, size_t n, size_t& written);
 FileError SeekFile(File& f, int64_t offset);
 FileError FileSizeOf(File& f, int64_t& size);
+// Size and last-write time of the open file itself (whatever its name now
+// leads to).
+FileError FileStampOf(File& f, int64_t& size, FileTime& writeTime);
 // Copies up to n bytes from in to out at their current offsets in the
 // kernel where it can (copy_file_range), else through a buffer. Counts as
 // one read and one write for fault injection.

@@ -10,12 +10,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "fake_dir_window.h"
 #include "fileops/copy_dialog.h"
 #include "fileops/file_primitives.h"
 #include "shell/app_ini.h"
+#include "support/tree_snapshot.h"
 
 namespace fs = std::filesystem;
 using plat::FaultOp;
@@ -360,4 +363,37 @@ TEST_F(CopyDialogTest, EveryWindowShowingTheDestinationReadsItAgain) {
     EXPECT_EQ(below->treeReads, 1);
     EXPECT_EQ(other->treeReads, 0);
     EXPECT_EQ(src->treeReads, 0);
+}
+
+TEST_F(CopyDialogTest, NamesOfOneFileInAnotherCaseNeverCollapseUnasked) {
+    env.WriteFile("c/CASE/a.txt", "lower");
+    env.WriteFile("c/CASE/A.TXT", "upper");
+    auto* both = Open("C:\\CASE");
+    both->Tag({"a.txt", "A.TXT"});
+    // The warning is off, yet the second name, which leads to the file the
+    // first has just made, is asked about by the name that file has.
+    AppIni().WriteBool("WOptions", "OVerwrite", false);
+    const auto before = DrivesSnapshot(env.root);
+    env.prompts.answers = {MsgResult::No};
+    TFCopy dlg(*both);
+    CopyTo(dlg, "D:\\DST");
+    const std::string first = both->Names()[0] == "a.txt" ? "a.txt" : "A.TXT";
+    EXPECT_EQ(Texts(), std::vector<std::string>{"File: D:\\DST\\" + first + "\r\nAlready exists. Overwrite?"});
+    auto after = DrivesSnapshot(env.root);
+    EXPECT_EQ(Below(after, "d/DST"),
+              (std::map<std::string, std::string>{{first, first == "a.txt" ? "file lower" : "file upper"}}));
+    EXPECT_EQ(Without(after, "d/DST"), Without(before, "d/DST"));
+}
+
+TEST_F(CopyDialogTest, AFifoIsPromptedAndSkipGoesOnWithTheNextFile) {
+    ASSERT_EQ(mkfifo(env.Host("c/SRC/PIPE").c_str(), 0666), 0);
+    src->ReadDirectory();
+    src->Tag({"A.TXT", "PIPE.", "C.TXT"});
+    env.prompts.errorAnswers = {ErrorAction::SkipFile};
+    TFCopy dlg(*src);
+    CopyTo(dlg, "D:\\DST");
+    EXPECT_EQ(Texts(), std::vector<std::string>{"Not a regular file: C:\\SRC\\PIPE\r\nCopying file: "
+                                                "C:\\SRC\\PIPE\r\nto: D:\\DST\\PIPE"});
+    EXPECT_EQ(Below(TreeSnapshot(env.root), "d/DST"),
+              (std::map<std::string, std::string>{{"A.TXT", "file alpha"}, {"C.TXT", "file charlie"}}));
 }

@@ -205,3 +205,24 @@ TEST_F(MoveDialogTest, CancelWhileRunningAsksTheMoveQuestion) {
     EXPECT_EQ(Read("c/SRC/B.TXT"), "bravo");
     EXPECT_FALSE(Exists("d/DST/B.TXT"));
 }
+
+TEST_F(MoveDialogTest, ASourceThatChangesWhileCopiedIsPromptedAndKept) {
+    const std::string big = Pattern(2 * kCopyBlockSize + 9, 5);
+    env.WriteFile("c/SRC/A.TXT", big);
+    ASSERT_EQ(plat::SetFileTime("C:\\SRC\\A.TXT", plat::FileTime{946684800, 0}), FileError::None);
+    // Another program cuts the file short after the first block.
+    bool cut = false;
+    SetCopyBlockHook([&] {
+        if (!cut) fs::resize_file(env.Host("c/SRC/A.TXT"), 1000);
+        cut = true;
+    });
+    env.prompts.errorAnswers = {ErrorAction::SkipFile};
+    TFMove dlg(*src);
+    MoveTo(dlg, "D:\\DST");
+    SetCopyBlockHook(nullptr);
+    EXPECT_EQ(Texts(), std::vector<std::string>{"File changed while copied: C:\\SRC\\A.TXT\r\nMoving file: "
+                                                "C:\\SRC\\A.TXT\r\nto: D:\\DST\\A.TXT"});
+    EXPECT_EQ(Read("c/SRC/A.TXT"), big.substr(0, 1000));
+    EXPECT_FALSE(Exists("c/SRC/B.TXT"));
+    EXPECT_EQ(Read("d/DST/B.TXT"), "bravo");
+}
