@@ -163,6 +163,10 @@ CopyResult CopyFile(const std::string& source, const std::string& target, bool w
     // included, found as the file calls find it.
     const plat::EntryKind there =
         port || targetAbsent ? plat::EntryKind::Missing : plat::GetEntryKind(target);
+    // A directory, or a device, FIFO or socket, of the target's name is
+    // neither written nor replaced: asking first would change nothing.
+    if (there == plat::EntryKind::Directory || there == plat::EntryKind::Special)
+        Raise("Bad open of: " + target, plat::FileError::AccessDenied);
     if (there != plat::EntryKind::Missing) {
         if (IsSameFile(source, target))
             Raise("Cannot copy a file onto itself: " + source, plat::FileError::AccessDenied);

@@ -153,7 +153,7 @@ TEST_F(CopySafetyTest, ALinkIsCopiedAsALinkAfterTheQuestion) {
 // ------------------------------------------------------------------ special files
 
 TEST_F(CopySafetyTest, DevicesFifosAndSocketsAreNeverOpened) {
-    fs::create_directories(env.Host("c/SRC"));
+    env.WriteFile("c/SRC/A.TXT", "a file");
     ASSERT_EQ(mkfifo(env.Host("c/SRC/PIPE").c_str(), 0666), 0);
     const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un addr{};
@@ -179,6 +179,8 @@ TEST_F(CopySafetyTest, DevicesFifosAndSocketsAreNeverOpened) {
         plat::File f;
         EXPECT_EQ(plat::OpenFile(path, plat::OpenMode::CreateNew, f), FileError::FileExists) << path;
     }
+    // Nor is one written to, or replaced, as a target.
+    EXPECT_EQ(Error("C:\\SRC\\A.TXT", "C:\\SRC\\PIPE", true), "Bad open of: C:\\SRC\\PIPE");
     close(sock);
     EXPECT_TRUE(env.prompts.seen.empty());
     EXPECT_EQ(All(), before);
