@@ -133,7 +133,8 @@ std::shared_ptr<const Parsed> Parse(std::string bytes) {
     p->data = std::move(bytes);
     const std::string& d = p->data;
     bool eolSeen = false;
-    Section* open = nullptr;
+    Section* open = nullptr;  // the section being read; stays valid until the next push
+    auto at = [](size_t n) { return static_cast<uint32_t>(n); };
     for (size_t pos = 0; pos < d.size();) {
         size_t end = pos;
         while (end < d.size() && !IsLineEnd(d[end])) ++end;
@@ -144,15 +145,14 @@ std::shared_ptr<const Parsed> Parse(std::string bytes) {
         }
         std::string_view text(d.data() + pos, end - pos);
         std::string_view name;
-        auto at = [](size_t n) { return static_cast<uint32_t>(n); };
-        if (text.empty()) {
-            // nothing to note for an empty line
+        if (TrimBlanks(text).empty()) {
+            // a blank line is nothing to note
         } else if (SectionName(text, name)) {
             if (open) open->bodyEnd = at(pos);
             p->sections.push_back({at(pos), at(end), at(p->keys.size()), 0, at(d.size()),
                                    at(end + eolLen)});
             open = &p->sections.back();
-        } else if (open && !TrimBlanks(text).empty()) {
+        } else if (open) {
             size_t eq = KeyEquals(text);
             if (eq != std::string_view::npos) {
                 p->keys.push_back({at(pos), at(pos + eq), at(end)});
