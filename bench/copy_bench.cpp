@@ -95,13 +95,14 @@ int CopyBig(const std::string& source, const std::string& target) {
 // The directory copy's run: every listed directory is created below the
 // target and its files copied, with progress and events after each.
 int CopyTree(const std::string& source, const std::string& target) {
-    std::vector<std::string> lines{source};
+    TTreeListing tree(source);
     int64_t files = 0, dirs = 0;
-    ListDirectoryTree(lines, files, dirs);
+    ListDirectoryTree(tree, files, dirs);
+    const std::vector<std::string>& lines = tree.lines;
     const std::string destBase = AddBackslash(target);
     Progress().StartProgress(100);
     for (size_t i = 0; i < lines.size(); ++i) {
-        std::string full = TreeLinePath(lines, i);
+        std::string full = TreeLinePath(tree, i);
         std::string rel = full.size() <= source.size() ? std::string()
                                                        : AddBackslash(full.substr(source.size() + 1));
         std::string dir = destBase + rel;
