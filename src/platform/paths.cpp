@@ -321,7 +321,9 @@ std::string GetDriveCurrentDir(char letter) {
 }
 
 bool SetCurrentDir(const std::string& winPath) {
-    std::string p = TrimRight(winPath);
+    // Blanks are part of a directory's name: "old " is not "old". Typed
+    // input is trimmed where it is read.
+    std::string p = winPath;
     if (p.size() == 2 && p[1] == ':') p = GetDriveCurrentDir(p[0]);
     if (p.empty()) return false;
     std::string abs = ExpandFileName(p);

@@ -74,6 +74,18 @@ TEST(PlatformPaths, ExpandAndMapBothWays) {
     EXPECT_EQ(GetCurrentDir(), "C:\\Work");
 }
 
+TEST(PlatformPaths, CurrentDirectoryKeepsTrailingBlanksOfItsName) {
+    TestEnv env;
+    fs::create_directories(env.hostC + "/t/old");
+    fs::create_directories(env.hostC + "/t/old ");
+    EXPECT_TRUE(SetCurrentDir("C:\\t\\old "));
+    EXPECT_EQ(GetCurrentDir(), "C:\\t\\old ");
+    EXPECT_EQ(ExpandFileName("a.txt"), "C:\\t\\old \\a.txt");
+    fs::remove(env.hostC + "/t/old ");
+    EXPECT_FALSE(SetCurrentDir("C:\\t\\old "));
+    EXPECT_EQ(GetCurrentDir(), "C:\\t\\old ");
+}
+
 TEST(PlatformPaths, OldUpperCasedPathResolvesWithoutRegardToCase) {
     TestEnv env;
     env.WriteFile("c/Projects/Notes/readme.txt", "hello");
