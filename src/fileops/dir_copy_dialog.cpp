@@ -40,6 +40,9 @@ TFDIRCPY::TFDIRCPY(const std::string& root, const std::optional<std::string>& pr
     CB_Destination->setObjectName("CB_Destination");
     CB_Destination->setEditable(true);
     CB_Destination->setInsertPolicy(QComboBox::NoInsert);
+    // Enter takes the path the box shows, never a drop-down entry the
+    // combo box's own completer would put in place of a dropped destination.
+    CB_Destination->setCompleter(nullptr);
     auto* groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(CB_Destination);
 

@@ -228,28 +228,6 @@ bool ReadEntries(const std::string& dir, std::vector<plat::FindData>* dirs,
     });
 }
 
-// Copies a link as itself: a new link holding the same target text. What it
-// names is never read, whatever it is (a device, a drive, the tree itself).
-// An existing target is asked about as a file is, and replaced unless it is
-// a directory or read-only.
-CopyResult CopyLink(const std::string& source, const std::string& target, bool warn,
-                    bool targetAbsent) {
-    std::string text;
-    if (auto e = plat::ReadLink(source, text); e != plat::FileError::None)
-        Raise("Bad open of: " + source, e);
-    if (!targetAbsent && plat::GetEntryKind(target) != plat::EntryKind::Missing) {
-        if (warn) {
-            CopyResult answer = AskOverwrite(target);
-            if (answer != CopyResult::Copied) return answer;
-        }
-        if (auto e = plat::DeleteFile(target); e != plat::FileError::None)
-            Raise("Bad open of: " + target, e);
-    }
-    if (auto e = plat::CreateLink(target, text); e != plat::FileError::None)
-        Raise("Bad open of: " + target, e);
-    return CopyResult::Copied;
-}
-
 bool ReportDeleteFailure(const std::string& path) {
     prompter().Message("Error Deleting: " + plat::UpperCase(path), MsgIcon::Error, mbOK);
     return false;
@@ -434,6 +412,9 @@ void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetD
         present.insert(plat::UpperCase(fd.name));
         return true;
     });
+    // Two source names that differ only in case lead to one target on a
+    // case-blind target: the second is asked about, never written over unasked.
+    TCopyRun run;
     for (const auto& entry : entries) {
         const std::string& name = entry.name;
         // A device, pipe or socket is never opened for its data: an open or
@@ -446,8 +427,7 @@ void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetD
         if (onFile) onFile(name);
         const std::string upper = plat::UpperCase(name);
         const bool absent = present.count(upper) == 0;
-        CopyResult r = entry.isLink ? CopyLink(from + name, to + name, warn, absent)
-                                    : CopyFile(from + name, to + name, warn, false, absent);
+        CopyResult r = CopyFile(from + name, to + name, warn, false, absent, &run);
         if (r == CopyResult::Aborted) throw ECopyDir("Process aborted!");
         present.insert(upper);
     }

@@ -106,6 +106,21 @@ TEST_F(CopySafetyTest, AFileTheRunWroteIsNeverReplacedUnasked) {
     EXPECT_EQ(env.prompts.seen.size(), 1u);
 }
 
+TEST_F(CopySafetyTest, AFolderCopyAsksAboutCaseTwinsInsteadOfCollapsingThem) {
+    env.WriteFile("c/SRC/a.txt", "lower");
+    env.WriteFile("c/SRC/A.TXT", "upper");
+    fs::create_directories(env.Host("d/DST"));
+    env.prompts.answers = {MsgResult::No};
+    CopyDirectoryFiles("C:\\SRC", "D:\\DST", false, nullptr);
+    ASSERT_EQ(env.prompts.seen.size(), 1u);
+    // Whichever twin came first is kept whole; the other was asked about.
+    const Snapshot copied = Below(All(), "d/DST");
+    ASSERT_EQ(copied.size(), 1u);
+    const std::string first = copied.begin()->first;
+    EXPECT_EQ(env.prompts.texts()[0], "File: D:\\DST\\" + first + kAsk);
+    EXPECT_EQ(copied.begin()->second, first == "a.txt" ? "file lower" : "file upper");
+}
+
 // ------------------------------------------------------------------ links
 
 TEST_F(CopySafetyTest, ATargetThatIsALinkIsAnExistingTargetAndReplacedItself) {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <fstream>
 #include <map>
@@ -323,3 +324,19 @@ TEST_F(DirCopyTest, CancelWhileRunningAsksAndStopsBeforeTheNextDirectory) {
 }
 
 }  // namespace
+
+TEST_F(DirCopyTest, EnterAcceptsTheDroppedDestinationNotTheDropDownsEntry) {
+    MakeTree();
+    fs::create_directories(env.hostD + "/DST/SRC");
+    env.WriteFile("d/DST/keep.txt", "keep");
+    Open("D:\\DST");  // offered by the drop-down, a prefix of the dropped path
+    Open("C:\\SRC");  // the active window
+    SetSwitches(false, false, false);
+    TFDIRCPY dlg("C:\\SRC", std::string("D:\\DST\\SRC"));
+    ASSERT_EQ(dlg.CB_Destination->findText("D:\\DST"), 0);
+    dlg.show();
+    dlg.CB_Destination->lineEdit()->setFocus();
+    QTest::keyClick(dlg.CB_Destination->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(dlg.CB_Destination->currentText(), "D:\\DST\\SRC");
+    EXPECT_EQ(Files(env.hostD + "/DST"), (std::map<std::string, std::string>{{"keep.txt", "keep"}}));
+}
