@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "fileops/file_loop.h"
-#include "fileops/file_primitives.h"
-#include "platform/platform.h"
-#include "shell/progress.h"
+#include "core/fileops/file_loop.h"
+#include "core/fileops/file_primitives.h"
+#include "core/platform/platform.h"
+#include "core/seams/progress.h"
 
 namespace fs = std::filesystem;
 

@@ -16,9 +16,9 @@
 #include <cstring>
 #include <string>
 
-#include "dirwin/file_list.h"
-#include "platform/platform.h"
-#include "shell/quilby_options.h"
+#include "core/filelist/file_list.h"
+#include "core/platform/platform.h"
+#include "core/settings/quilby_options.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 namespace host_name_properties {
 

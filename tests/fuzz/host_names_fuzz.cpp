@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fuzz/host_name_properties.h"
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/main_window.h"
+#include "ui/frame/main_window.h"
 #include "support/test_env.h"
 
 // Runs the deletions of closed windows.

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/platform.h"
-#include "shell/quilby_options.h"
+#include "core/platform/platform.h"
+#include "core/settings/quilby_options.h"
 
 namespace fs = std::filesystem;
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "shell/app_ini.h"
-#include "shell/prompter.h"
+#include "core/settings/app_ini.h"
+#include "core/seams/prompter.h"
 
 class TestEnv {
 public:

@@ -1,0 +1,6 @@
+#include "core/filelist/dir_commands.h"
+
+TDirCommands& DirCommands() {
+    static TDirCommands commands;
+    return commands;
+}

@@ -1,0 +1,94 @@
+#include "core/fileops/file_loop.h"
+
+#include <climits>
+
+#include "core/fileops/file_primitives.h"
+#include "core/platform/errors.h"
+#include "core/seams/progress.h"
+#include "core/seams/prompter.h"
+
+namespace {
+
+constexpr char kCrLf[] = "\r\n";
+
+// The gauge takes int counts; a longer list is scaled so the percentage
+// stays right.
+bool Step(size_t done, size_t total) {
+    if (total > static_cast<size_t>(INT_MAX)) {
+        const size_t scale = total / INT_MAX + 1;
+        done /= scale;
+        total /= scale;
+    }
+    return Progress().StepProgress(static_cast<int>(done), static_cast<int>(total));
+}
+
+}  // namespace
+
+void TFileLoop::Run(size_t count, const RowWork& work, const PromptText& prompt) {
+    OperationRunning = true;
+    CancelRequested = false;
+    // The gauge is hidden however the loop ends.
+    struct Finish {
+        TFileLoop& loop;
+        ~Finish() {
+            loop.OperationRunning = false;
+            Progress().StopProgress();
+        }
+    } finish{*this};
+
+    Progress().StartProgress(100);
+    for (size_t i = 0; !CancelRequested && i < count;) {
+        bool done = false;
+        while (!done && !CancelRequested) {
+            std::string message;
+            try {
+                if (work(i) == LoopStep::StopAll) CancelRequested = true;
+                done = true;
+            } catch (const EInOutError& e) {
+                message = prompt ? prompt(i, e.what()) : std::string(e.what());
+            }
+            if (done) break;
+            switch (prompter().AskErrorAction(message)) {
+                case ErrorAction::Retry: break;
+                case ErrorAction::SkipFile: done = true; break;
+                case ErrorAction::AbortAll: CancelRequested = true; break;
+            }
+        }
+        ++i;
+        if (!CancelRequested && Step(i, count)) {
+            if (SelectRow) SelectRow(i);
+            Progress().ProcessEvents();
+        }
+    }
+}
+
+bool TFileLoop::DeleteStep(const std::string& path) {
+    while (!DeleteOneFile(path)) {
+        switch (prompter().AskErrorAction(DeletePrompt(path))) {
+            case ErrorAction::Retry: break;
+            case ErrorAction::SkipFile: return false;
+            case ErrorAction::AbortAll: CancelRequested = true; return false;
+        }
+    }
+    return true;
+}
+
+std::string CopyPrompt(const std::string& error, const std::string& source,
+                       const std::string& target) {
+    return error + kCrLf + "Copying file: " + source + kCrLf + "to: " + target;
+}
+
+std::string MovePrompt(const std::string& error, const std::string& source,
+                       const std::string& target) {
+    return error + kCrLf + "Moving file: " + source + kCrLf + "to: " + target;
+}
+
+std::string ShredPrompt(const std::string& error, const std::string& path) {
+    return error + kCrLf + "Shredding file: " + path;
+}
+
+std::string AttributesPrompt(const std::string& error, const std::string& path) {
+    return error + kCrLf + "Changing Attributes: " + path;
+}
+
+std::string DeletePrompt(const std::string& path) { return "Error: Deleteing file: " + path; }

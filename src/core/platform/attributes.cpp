@@ -1,0 +1,113 @@
+// DOS attribute bits over a host file: read-only is the owner's write bit,
+// hidden is a leading "." or the stored bit, and hidden, system and archive
+// live in user.DOSATTRIB as Samba's text form ("0x22") so Samba shares agree.
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "core/platform/host_internal.h"
+#include "core/platform/platform.h"
+
+namespace plat {
+
+namespace {
+constexpr const char* kDosAttrib = "user.DOSATTRIB";
+constexpr uint32_t kStoredBits = faHidden | faSysFile | faArchive;
+
+// A name the host itself hides: one that begins with ".".
+bool HiddenByName(const std::string& name) {
+    return !name.empty() && name[0] == '.' && name != "." && name != "..";
+}
+
+std::string NameOf(const std::string& hostPath) { return hostPath.substr(hostPath.rfind('/') + 1); }
+}  // namespace
+
+namespace detail {
+
+int StoredDosBits(const std::string& hostPath, bool* unsupported) {
+    // Samba's value is the text ("0x" and up to eight hex digits), a NUL and
+    // its binary DOS info: some 64 bytes, which the buffer holds with room
+    // to spare. A longer value is read at its own size rather than taken
+    // for a missing one.
+    char buf[256];
+    ssize_t n = getxattr(hostPath.c_str(), kDosAttrib, buf, sizeof buf - 1);
+    if (n < 0 && errno == ERANGE) {
+        const ssize_t size = getxattr(hostPath.c_str(), kDosAttrib, nullptr, 0);
+        if (size <= 0) return -1;
+        std::vector<char> big(static_cast<size_t>(size) + 1);
+        n = getxattr(hostPath.c_str(), kDosAttrib, big.data(), big.size() - 1);
+        if (n <= 0) return -1;
+        big[static_cast<size_t>(n)] = 0;
+        return ParseDosAttrib(big.data());
+    }
+    if (n < 0 && unsupported) *unsupported = errno == ENOTSUP || errno == EOPNOTSUPP;
+    if (n <= 0) return -1;
+    buf[n] = 0;
+    return ParseDosAttrib(buf);
+}
+
+int ParseDosAttrib(const char* text) {
+    if (text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text += 2;
+    char* end = nullptr;
+    unsigned long v = strtoul(text, &end, 16);
+    if (end == text) return -1;
+    return static_cast<int>(v & 0xFF);
+}
+
+uint32_t HostAttributes(const std::string& hostPath, const std::string& name,
+                        const struct stat& st) {
+    uint32_t attr = 0;
+    if (S_ISDIR(st.st_mode)) attr |= faDirectory;
+    if (!(st.st_mode & S_IWUSR)) attr |= faReadOnly;
+    int stored = StoredDosBits(hostPath);
+    if (stored < 0) {
+        if (!S_ISDIR(st.st_mode)) attr |= faArchive;
+    } else {
+        attr |= static_cast<uint32_t>(stored) & kStoredBits;
+    }
+    if (HiddenByName(name)) attr |= faHidden;
+    return attr;
+}
+
+}  // namespace detail
+
+uint32_t GetFileAttributes(const std::string& winPath) {
+    auto host = ToHost(winPath);
+    struct stat st {};
+    if (!host || stat(host->c_str(), &st) != 0) return kInvalidAttributes;
+    return detail::HostAttributes(*host, NameOf(*host), st);
+}
+
+FileError SetFileAttributes(const std::string& winPath, uint32_t attr) {
+    auto host = ToHost(winPath);
+    struct stat st {};
+    if (!host || stat(host->c_str(), &st) != 0) return FileError::FileNotFound;
+    mode_t mode = st.st_mode & 07777;
+    mode_t wanted = (attr & faReadOnly) ? (mode & ~(S_IWUSR | S_IWGRP | S_IWOTH)) : (mode | S_IWUSR);
+    uint32_t stored = attr & kStoredBits;
+    bool isDefault = S_ISDIR(st.st_mode) ? stored == 0 : stored == faArchive;
+    if (isDefault) {
+        if (removexattr(host->c_str(), kDosAttrib) != 0 && errno != ENODATA && errno != ENOTSUP &&
+            errno != EOPNOTSUPP)
+            return detail::ErrnoToError(errno);
+    } else {
+        char buf[16];
+        int n = snprintf(buf, sizeof buf, "0x%x", stored);
+        if (setxattr(host->c_str(), kDosAttrib, buf, static_cast<size_t>(n), 0) != 0)
+            return errno == ENOTSUP || errno == EOPNOTSUPP ? FileError::AccessDenied
+                                                            : detail::ErrnoToError(errno);
+    }
+    if (wanted != mode && chmod(host->c_str(), wanted) != 0) return detail::ErrnoToError(errno);
+    // A leading "." hides the file whatever is stored: clearing Hidden
+    // cannot take effect here, so the file fails after the other bits.
+    if (!(attr & faHidden) && HiddenByName(NameOf(*host)))
+        return FileError::AccessDenied;
+    return FileError::None;
+}
+
+}  // namespace plat

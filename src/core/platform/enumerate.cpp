@@ -1,0 +1,227 @@
+// Directory enumeration with the classic attribute mask and wildcard mask.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "core/platform/host_internal.h"
+#include "core/platform/platform.h"
+
+namespace plat {
+
+namespace {
+
+// Bytes of the character that starts with byte c; 1 for a stray byte.
+size_t CharLength(unsigned char c) { return c < 0xC0 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4; }
+
+// The next character of a NUL-terminated text.
+const char* NextChar(const char* s) {
+    for (size_t k = CharLength(static_cast<unsigned char>(*s)); k > 0 && *s; --k) ++s;
+    return s;
+}
+
+// Glob of a folded mask over a folded name, "?" taking one character;
+// iterative, backtracking on the last "*".
+bool Match(const char* m, const char* n) {
+    const char* starM = nullptr;
+    const char* starN = nullptr;
+    while (*n) {
+        if (*m == '*') {
+            starM = m++;
+            starN = n;
+        } else if (*m == '?') {
+            ++m;
+            n = NextChar(n);
+        } else if (*m && *m == *n) {
+            ++m;
+            ++n;
+        } else if (starM) {
+            m = starM + 1;
+            n = starN = NextChar(starN);
+        } else {
+            return false;
+        }
+    }
+    while (*m == '*') ++m;
+    return *m == 0;
+}
+
+bool MatchesEverything(const std::string& mask) { return mask.empty() || mask == "*" || mask == "*.*"; }
+
+// Mask and name both folded by UpperCase, the folding pattern lists use, so
+// an enumeration mask and a pattern list find the same names.
+bool FoldedMaskMatches(const std::string& mask, const std::string& name) {
+    if (Match(mask.c_str(), name.c_str())) return true;
+    // "NAME.*" also finds "NAME" without extension, and "*." finds names
+    // without one, as the classic enumeration does.
+    if (name.find('.') == std::string::npos) {
+        if (mask.size() >= 2 && mask.compare(mask.size() - 2, 2, ".*") == 0)
+            return Match(mask.substr(0, mask.size() - 2).c_str(), name.c_str());
+        if (mask.back() == '.') return Match(mask.substr(0, mask.size() - 1).c_str(), name.c_str());
+    }
+    return false;
+}
+
+bool NeedsMapping(const char* s) {
+    for (; *s; ++s) {
+        unsigned char c = static_cast<unsigned char>(*s);
+        if (c < 0x20 || c >= 0x80 || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' ||
+            c == '<' || c == '>' || c == '|')
+            return true;
+    }
+    return false;
+}
+
+FileTime TimeOf(const struct timespec& ts) { return FileTime{ts.tv_sec, static_cast<int32_t>(ts.tv_nsec)}; }
+
+void FillFacts(FindData& fd, const struct stat& st) {
+    fd.size = S_ISDIR(st.st_mode) ? 0 : static_cast<int64_t>(st.st_size);
+    fd.writeTime = TimeOf(st.st_mtim);
+    fd.accessTime = TimeOf(st.st_atim);
+    fd.changeTime = TimeOf(st.st_ctim);
+    fd.isSpecial = !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode) && !S_ISLNK(st.st_mode);
+}
+
+// A host directory opened for reading its entries; nullptr when it cannot be.
+DIR* OpenHostDirectory(const std::string& host) {
+    int dfd = open(host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return nullptr;
+    DIR* d = fdopendir(dfd);
+    if (!d) close(dfd);
+    return d;
+}
+
+}  // namespace
+
+bool MaskMatches(const std::string& mask, const std::string& name) {
+    return MatchesEverything(mask) || FoldedMaskMatches(UpperCase(mask), UpperCase(name));
+}
+
+bool FindFiles(const std::string& dirMask, uint32_t attrMask,
+               const std::function<bool(const FindData&)>& fn) {
+    std::string abs = ExpandFileName(dirMask);
+    size_t slash = abs.rfind('\\');
+    if (slash == std::string::npos) return false;
+    std::string dir = abs.substr(0, slash + 1);
+    const std::string mask = abs.substr(slash + 1);
+    const bool everything = MatchesEverything(mask);
+    const std::string foldedMask = UpperCase(mask);
+    auto host = detail::ResolveHost(dir, true);
+    if (!host) return false;
+    DIR* d = OpenHostDirectory(*host);
+    if (!d) return false;
+    const int dfd = dirfd(d);
+    bool wantDirs = attrMask & faDirectory;
+    bool isRoot = dir.size() == 3;
+    bool xattrs = true;  // turned off once the file system says it has none
+    std::string hostDir = *host == "/" ? "" : *host;
+    std::string path;
+    FindData fd;
+    bool failed = false;
+    for (;;) {
+        errno = 0;
+        dirent* e = readdir(d);
+        if (!e) {
+            failed = errno != 0;  // a directory that fails half-way reads as unreadable
+            break;
+        }
+        const char* raw = e->d_name;
+        bool dot = raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0));
+        if (dot && (!wantDirs || isRoot)) continue;
+        if (!wantDirs && e->d_type == DT_DIR) continue;
+        fd.name = NeedsMapping(raw) ? HostNameToWin(raw) : std::string(raw);
+        if (!everything && !FoldedMaskMatches(foldedMask, UpperCase(fd.name))) continue;
+        struct stat st {};
+        bool maybeLink = e->d_type == DT_LNK || e->d_type == DT_UNKNOWN;
+        if (fstatat(dfd, raw, &st, 0) != 0 && fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;  // vanished meanwhile
+        fd.isLink = false;
+        if (maybeLink) {
+            struct stat lst {};
+            fd.isLink = fstatat(dfd, raw, &lst, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(lst.st_mode);
+        }
+        bool isDir = S_ISDIR(st.st_mode);
+        if (isDir && !wantDirs) continue;
+        uint32_t attr = isDir ? uint32_t{faDirectory} : 0u;
+        if (!(st.st_mode & S_IWUSR)) attr |= faReadOnly;
+        int stored = -1;
+        if (xattrs && !dot) {
+            path.assign(hostDir).append("/").append(raw);
+            bool unsupported = false;
+            stored = detail::StoredDosBits(path, &unsupported);
+            if (unsupported) xattrs = false;
+        }
+        if (stored < 0) {
+            if (!isDir) attr |= faArchive;
+        } else {
+            attr |= static_cast<uint32_t>(stored) & (faHidden | faSysFile | faArchive);
+        }
+        if (raw[0] == '.' && !dot) attr |= faHidden;
+        if ((attr & faHidden) && !(attrMask & faHidden)) continue;
+        if ((attr & faSysFile) && !(attrMask & faSysFile)) continue;
+        fd.attr = attr;
+        FillFacts(fd, st);
+        if (!fn(fd)) break;
+    }
+    closedir(d);
+    return !failed;
+}
+
+bool FindDirectories(const std::string& dir, uint32_t attrMask,
+                     const std::function<bool(const FindData&)>& fn) {
+    std::string abs = ExpandFileName(dir);
+    if (abs.empty()) return false;
+    if (abs.back() != '\\') abs += '\\';
+    auto host = detail::ResolveHost(abs, true);
+    if (!host) return false;
+    DIR* d = OpenHostDirectory(*host);
+    if (!d) return false;
+    const int dfd = dirfd(d);
+    std::string hostDir = *host == "/" ? "" : *host;
+    bool failed = false;
+    FindData fd;
+    for (;;) {
+        errno = 0;
+        dirent* e = readdir(d);
+        if (!e) {
+            failed = errno != 0;
+            break;
+        }
+        const char* raw = e->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0))) continue;
+        if (e->d_type != DT_DIR && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) continue;
+        struct stat st {};
+        if (fstatat(dfd, raw, &st, 0) != 0 || !S_ISDIR(st.st_mode)) continue;
+        std::string path = hostDir + "/" + raw;
+        fd.name = NeedsMapping(raw) ? HostNameToWin(raw) : std::string(raw);
+        fd.attr = detail::HostAttributes(path, raw, st);
+        if ((fd.attr & faHidden) && !(attrMask & faHidden)) continue;
+        if ((fd.attr & faSysFile) && !(attrMask & faSysFile)) continue;
+        struct stat lst {};
+        fd.isLink = e->d_type != DT_DIR && fstatat(dfd, raw, &lst, AT_SYMLINK_NOFOLLOW) == 0 &&
+                    S_ISLNK(lst.st_mode);
+        FillFacts(fd, st);
+        if (!fn(fd)) break;
+    }
+    closedir(d);
+    return !failed;
+}
+
+bool GetFindData(const std::string& path, FindData& out) {
+    std::string abs = ExpandFileName(path);
+    auto host = detail::ResolveHost(abs, true);
+    struct stat st {};
+    if (!host || lstat(host->c_str(), &st) != 0) return false;
+    out.isLink = S_ISLNK(st.st_mode);
+    if (out.isLink && stat(host->c_str(), &st) != 0) return false;
+    size_t slash = host->rfind('/');
+    std::string name = host->substr(slash + 1);
+    out.name = HostNameToWin(name);
+    out.attr = detail::HostAttributes(*host, name, st);
+    FillFacts(out, st);
+    return true;
+}
+
+}  // namespace plat

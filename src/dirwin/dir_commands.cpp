@@ -1,6 +1,0 @@
-#include "dirwin/dir_commands.h"
-
-TDirCommands& DirCommands() {
-    static TDirCommands commands;
-    return commands;
-}

@@ -1,4 +1,0 @@
-// Quilby: a classic MDI file manager. It takes no command-line arguments.
-#include "shell/quilby_application_qt.h"
-
-int main(int argc, char** argv) { return RunQuilby(argc, argv); }

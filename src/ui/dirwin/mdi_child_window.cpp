@@ -1,0 +1,180 @@
+#include "ui/dirwin/mdi_child_window.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QWidget>
+
+#include "core/text/column_text.h"
+#include "core/filelist/dir_commands.h"
+#include "core/platform/platform.h"
+#include "core/settings/app_ini.h"
+#include "ui/frame/main_window.h"
+#include "core/seams/prompter.h"
+
+namespace {
+
+constexpr int kShellSuccess = 32;  // results above this are success
+constexpr int kNoAssociation = 31;
+
+QString Shown(const std::string& text) { return QString::fromStdString(ShownText(text)); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- columns
+
+void TMDIChild::FormatShortName(std::string& name, int maxLength) {
+    name = ShortName12(name);
+    if (maxLength >= 0 && name.size() > static_cast<size_t>(maxLength)) name.resize(maxLength);
+}
+
+std::string TMDIChild::GetColumnText(int index, char column) {
+    if (index < 0 || index >= FileList.GetListCount()) return {};
+    return ColumnText(FileList.Entry(index), column, Options);
+}
+
+int TMDIChild::CharWidth() const { return QFontMetrics(font()).horizontalAdvance('A'); }
+
+void TMDIChild::BuildHeader(QHeaderView* header, const std::string& section, bool resultWindow) {
+    if (resultWindow) Options.SplitExe = false;
+    // A rebuild is no resize by the user.
+    const QSignalBlocker quiet(header);
+    const std::vector<TColumn> columns = HeaderColumns(Options, resultWindow);
+    auto* model = qobject_cast<QStandardItemModel*>(header->model());
+    if (!model) {
+        model = new QStandardItemModel(header);
+        header->setModel(model);
+    }
+    QStringList captions;
+    std::string letters;
+    for (const TColumn& c : columns) {
+        captions << QString::fromStdString(c.Caption);
+        letters += c.Letter;
+    }
+    model->clear();
+    model->setColumnCount(static_cast<int>(columns.size()));
+    model->setHorizontalHeaderLabels(captions);
+    const int unit = CharWidth();
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+        const int width = AppIni().ReadInteger(section, columns[i].Caption, columns[i].DefaultChars * unit);
+        header->resizeSection(i, std::max(0, width));
+    }
+    Options.DFields = letters;
+    Options.TFields = static_cast<int32_t>(letters.size());
+}
+
+void TMDIChild::SaveColumnWidths(QHeaderView* header, const std::string& section) {
+    QAbstractItemModel* model = header->model();
+    if (!model) return;
+    for (int i = 0; i < header->count(); ++i)
+        AppIni().WriteInteger(section, model->headerData(i, Qt::Horizontal).toString().toStdString(),
+                              header->sectionSize(i));
+}
+
+// ---------------------------------------------------------------- drawing
+
+void TMDIChild::DrawEntry(QPainter& painter, int index, QHeaderView* header, QStyle::State state,
+                          const QRect& rect) {
+    auto* device = dynamic_cast<QWidget*>(painter.device());
+    const QPalette palette = device ? device->palette() : QApplication::palette();
+    const bool selected = state & QStyle::State_Selected;
+    painter.fillRect(rect, palette.color(selected ? QPalette::Highlight : QPalette::Base));
+    if (index < 0 || index >= FileList.GetListCount()) return;
+
+    painter.save();
+    const QFont listFont = painter.font();
+    QColor textColour = palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    QFont rowFont = listFont;
+    Tmainform* main = MainForm();
+    if (main && IsExecutableExt(FileList.Entry(index).Ext)) {
+        textColour = main->ExeColor;
+        rowFont.setBold(main->ExeBold);
+        rowFont.setItalic(main->ExeItalic);
+        rowFont.setUnderline(main->ExeUnderline);
+        rowFont.setStrikeOut(main->ExeStrikeout);
+    }
+    painter.setFont(rowFont);
+    painter.setPen(textColour);
+    const QFontMetrics metrics(rowFont);
+    const int baseline = rect.top() + metrics.ascent();
+
+    // Columns from the second on, each at the left of its section; sizes
+    // right-aligned. Texts run on past their section as the classic list does.
+    const std::string& letters = Options.DFields;
+    int x = header && header->count() > 0 ? header->sectionSize(header->logicalIndex(0)) : 0;
+    for (size_t col = 1; col < letters.size(); ++col) {
+        const int section = header ? header->logicalIndex(static_cast<int>(col)) : -1;
+        const int width = section >= 0 ? header->sectionSize(section) : 0;
+        const QString text = Shown(GetColumnText(index, letters[col]));
+        int offset = 0;
+        if (letters[col] == 'S') offset = std::max(0, width - metrics.horizontalAdvance(text));
+        painter.drawText(QPoint(rect.left() + x + offset, baseline), text);
+        x += width;
+    }
+
+    if (main) {
+        const QPixmap& mark = FileList.Entry(index).Tagged ? main->B_CHECK : main->B_NOCHECK;
+        const int top = rect.top() + std::max(0, (rect.height() - mark.height()) / 2);
+        painter.drawPixmap(rect.left() + QFontMetrics(listFont).horizontalAdvance('A'), top, mark);
+    }
+    painter.restore();
+}
+
+// ---------------------------------------------------------------- shell
+
+void TMDIChild::ShellEntry(const std::string& verb, int index) {
+    if (index < 0 || index >= FileList.GetListCount()) return;
+    const std::string name = GetEntryName(index);
+    // The full path: the process's current directory may be another
+    // window's by now.
+    const int result = plat::ShellExecute(verb, GetEntryPath(index), "", GetDirectory());
+    if (result > kShellSuccess) return;
+    if (result == kNoAssociation)
+        ShowMessage("No Association found for: " + name);
+    else
+        ShowMessage("Error processing: " + name);
+}
+
+void TMDIChild::OpenEntry(int index) { ShellEntry("open", index); }
+
+void TMDIChild::PrintEntry(int index) { ShellEntry("print", index); }
+
+void TMDIChild::EditEntry(int index) {
+    Tmainform* main = MainForm();
+    if (main && main->EditFile && index >= 0 && index < FileList.GetListCount())
+        main->EditFile(GetEntryPath(index));
+}
+
+void TMDIChild::ViewPicture(int index) {
+    Tmainform* main = MainForm();
+    if (main && main->ViewPictureFile && index >= 0 && index < FileList.GetListCount())
+        main->ViewPictureFile(GetEntryPath(index));
+}
+
+void TMDIChild::ViewIfPicture(int index) {
+    if (index < 0 || index >= FileList.GetListCount()) return;
+    const std::string path = GetEntryPath(index);
+    const size_t dot = path.rfind('.');
+    const size_t slash = path.rfind('\\');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return;
+    const std::string ext = plat::UpperCase(path.substr(dot));
+    if (ext == ".BMP" || ext == ".ICO" || ext == ".EMF" || ext == ".WMF") ViewPicture(index);
+}
+
+// ---------------------------------------------------------------- dialogs
+
+void TMDIChild::RunDirCommand(const std::function<void(TMDIChild&)>& command) {
+    if (!command) return;
+    command(*this);
+    if (Tmainform* main = MainForm()) main->StopProgress();
+}
+
+void TMDIChild::RenameTagged() { RunDirCommand(DirCommands().Rename); }
+void TMDIChild::TagByAttribute() { RunDirCommand(DirCommands().TagByAttribute); }
+void TMDIChild::TagByDate() { RunDirCommand(DirCommands().TagByDate); }
+void TMDIChild::SetAttributes() { RunDirCommand(DirCommands().Attributes); }
+void TMDIChild::DeleteTagged() { RunDirCommand(DirCommands().Delete); }
+void TMDIChild::CopyTagged() { RunDirCommand(DirCommands().Copy); }
+void TMDIChild::MoveTagged() { RunDirCommand(DirCommands().Move); }

@@ -1,0 +1,161 @@
+// Base of both kinds of directory window: the split window (TSepDir) and
+// the search result window (TCmbDir). The main window, the file operation
+// and tagging dialogs, the searches and the application launcher reach a
+// directory window only through these virtual operations, kept in their
+// fixed order. Entry and tag operations forward to the window's file list;
+// the two window kinds override what they show and do.
+#pragma once
+
+#include <QStyle>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/filelist/file_list.h"
+#include "ui/dirwin/mdi_file_base_window.h"
+#include "core/settings/quilby_options.h"
+
+class QHeaderView;
+class QPainter;
+class QRect;
+
+class TMDIChild : public TMDIFileBase {
+    Q_OBJECT
+public:
+    explicit TMDIChild(QWidget* parent = nullptr) : TMDIFileBase(parent) {}
+
+    int DragStartX = 0, DragStartY = 0;  // last left-button press in the list or tree
+    bool Closing = false;                // the window is closing; layout does nothing
+    std::string CaptionBase;             // caption without its number suffix
+    int WindowNumber = 0;                // tells apart windows on one directory
+    // The entries, their tags and the counters EntryCount, EntryBytes,
+    // TaggedCount and TaggedBytes.
+    TFileListModel FileList;
+    TQuilbyOptions Options;              // this window's own copy
+
+    // 3-6 of the file-window operations that every directory window answers
+    // the same way; GetDirectory and WriteTaggedList are the windows' own.
+    int GetTaggedCount() override { return FileList.GetTaggedCount(); }
+    std::string GetCurrentName() override {
+        int i = GetCurrentIndex();
+        return i >= 0 ? GetEntryName(i) : std::string();
+    }
+
+    // 7. Lays a name out in 12 columns, 8.3 style, at most maxLength long.
+    virtual void FormatShortName(std::string& name, int maxLength);
+    // 8.
+    virtual void FreeEntries() { FileList.FreeEntries(); }
+    // 9.
+    virtual void ClearEntries() { FileList.ClearEntries(); }
+    // 10. Text of one column ('*', 'F', 'E', 'D', 'T', 'S', 'A') of entry index.
+    virtual std::string GetColumnText(int index, char column);
+    // 11. Draws one row of the file list: background (selection colour when
+    // selected), the columns of DFields at the header's section positions in
+    // the painter's font (executables in the main window's colour and
+    // styles), and the tag mark.
+    virtual void DrawEntry(QPainter& painter, int index, QHeaderView* header, QStyle::State state,
+                           const QRect& rect);
+    // 12. Whether a change at path (compared without regard to case)
+    // concerns this window.
+    virtual bool ShowsPath(const std::string& path) = 0;
+    // 13.
+    virtual void ReadDirectory() = 0;
+    // 14.
+    virtual void Refresh() = 0;
+    // 15. Split window: the tree's selected directory; result window: the
+    // directory of the current row.
+    virtual std::string GetSelectedDirectory() = 0;
+    // 16. Drive letter of the directory the window was opened on.
+    virtual char GetDrive() = 0;
+    // 17. Called on every click on a row; no effect.
+    virtual void PreviewPicture(int index) { (void)index; }
+    // 18. Renames the tagged entries one by one (the rename dialog).
+    virtual void RenameTagged();
+    // 19. The entry in the picture viewer.
+    virtual void ViewPicture(int index);
+    // 20. The tag-by-text-search dialog.
+    virtual void SearchText() {}
+    // 21. The tag-by-attribute dialog.
+    virtual void TagByAttribute();
+    // 22. The tag-by-date-range dialog.
+    virtual void TagByDate();
+    // 23. ViewPicture when the entry is a picture file (.BMP .ICO .EMF .WMF).
+    virtual void ViewIfPicture(int index);
+    // 24. The attribute dialog.
+    virtual void SetAttributes();
+
+    // 25-44: entries and tags.
+    virtual void GetTaggedNames(std::vector<std::string>& names) { FileList.GetTaggedNames(names); }
+    virtual bool IsTagged(int index) { return FileList.IsTagged(index); }
+    virtual int FirstTagged() { return FileList.FirstTagged(); }
+    virtual int NextTagged(int index) { return FileList.NextTagged(index); }
+    virtual int PrevTagged(int index) { return FileList.PrevTagged(index); }
+    virtual int LastTagged() { return FileList.LastTagged(); }
+    virtual void UntagEntry(int index) { FileList.UntagEntry(index); }
+    virtual void TagEntry(int index) { FileList.TagEntry(index); }
+    virtual void ToggleTag(int index) { FileList.ToggleTag(index); }
+    // The main window's reverse command; the windows also repaint and
+    // update the status.
+    virtual void ReverseAll() { FileList.ReverseAll(); }
+    virtual void ToggleAll() { FileList.ToggleAll(); }
+    virtual int GetEntryCount() { return FileList.GetEntryCount(); }
+    virtual plat::DateTime GetEntryDate(int index) { return FileList.GetEntryDate(index); }
+    virtual int64_t GetEntrySize(int index) { return FileList.GetEntrySize(index); }
+    virtual uint32_t GetEntryAttr(int index) { return FileList.GetEntryAttr(index); }
+    virtual std::string GetEntryName(int index) { return FileList.GetEntryName(index); }
+    virtual int FindEntry(const std::string& name) { return FileList.FindEntry(name); }
+    virtual std::string GetEntryPath(int index) = 0;
+    // Rebuilds the column header from the options and the stored widths.
+    virtual void SetupHeader() = 0;
+    // Writes the window's figures, sort key, patterns and button states into
+    // the main window (Tmainform::ShowDirectoryStatus).
+    virtual void UpdateStatus() = 0;
+
+    // 45. Opens the entry with its associated program; failures are said
+    // through the prompter.
+    virtual void OpenEntry(int index);
+    // 46. A new text editor window on the entry.
+    virtual void EditEntry(int index);
+    // 47. Prints the entry through the shell.
+    virtual void PrintEntry(int index);
+    // 48.
+    virtual void RepaintList() = 0;
+    // 49.
+    virtual int GetListCount() { return FileList.GetListCount(); }
+    // 50. The list's current row, -1 when none.
+    virtual int GetCurrentIndex() = 0;
+    // 51. Nothing here; the split window re-reads its directory tree.
+    virtual void UpdateTree() {}
+    // 52. Takes the main window's list font; true when it changed.
+    virtual bool ApplyListFont() = 0;
+    // 53. Ends a drag from this window without a drop.
+    virtual void CancelDrag() = 0;
+    // 54. The delete dialog.
+    virtual void DeleteTagged();
+    // 55. The copy dialog.
+    virtual void CopyTagged();
+    // 56. The move dialog.
+    virtual void MoveTagged();
+    // 57. The windows also repaint and update the status.
+    virtual void TagNone() { FileList.TagNone(); }
+    // 58.
+    virtual void TagAll() { FileList.TagAll(); }
+
+    // Width of the letter "A" in the window's font: the unit of the column
+    // widths.
+    int CharWidth() const;
+
+protected:
+    // Rebuilds header's sections from Options (and DFields, TFields with
+    // them), each width from the settings section ("Header" or "Header2")
+    // under its caption, else its default.
+    void BuildHeader(QHeaderView* header, const std::string& section, bool resultWindow);
+    // Writes the widths of every shown section under their captions.
+    void SaveColumnWidths(QHeaderView* header, const std::string& section);
+    // Runs a dialog a part has registered (nothing when none has); the
+    // main window's gauge is hidden afterwards.
+    void RunDirCommand(const std::function<void(TMDIChild&)>& command);
+    // Shell "open" or "print" of an entry, with the two failure messages.
+    void ShellEntry(const std::string& verb, int index);
+};

@@ -1,0 +1,218 @@
+// The split directory window TSepDir: the drive's directory tree on the
+// left and, right of a movable splitter, the column header and the file
+// list of the tree's current directory. Any number may be open, also
+// several on one directory; their captions then carry numbers.
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <functional>
+#include <string>
+
+#include "ui/dirwin/drag_drop_qt.h"
+#include "core/filelist/drag_drop_rules.h"
+#include "ui/dirwin/mdi_child_window.h"
+
+class QAction;
+class QDropEvent;
+class QMimeData;
+class QHeaderView;
+class QMenu;
+class TDirTree;
+class TFileListView;
+class Tmainform;
+
+class TSepDir : public TMDIChild {
+    Q_OBJECT
+public:
+    // Opens on the main window's waiting quick directory (QuickDirToOpen)
+    // when there is one, else on the process's current directory.
+    explicit TSepDir(Tmainform* main);
+    ~TSepDir() override;
+
+    // Looks up quick directory index: its directory and wildcards; false
+    // when there is none. Set by the quick directory list.
+    static std::function<bool(int index, std::string& directory, std::string& wildcards)>
+        QuickDirectoryLookup;
+
+    // ---- controls
+    QWidget* Client = nullptr;         // the client area the controls are laid out in
+    TDirTree* DLB1 = nullptr;          // the drive's directories
+    TFileListView* LB1 = nullptr;      // one row per entry; tag 1426
+    QHeaderView* Header1 = nullptr;    // the columns of the list
+    QWidget* PSplitter = nullptr;      // between tree and list; tag 122
+    // The tree directory last picked by the Directory menu or a right
+    // click in the tree.
+    std::string SelectedDir;
+
+    // ---- menus merged into the main window's menu bar
+    QMenu* TagMenu;
+    QAction *TagAllItem, *TagReverseItem, *TagNoneItem, *TagDateItem, *TagSizeItem, *TagWildItem,
+        *TagAttrItem, *TagCompareItem, *TagSearchItem;
+    QMenu* PerformMenu;
+    QAction *CopyItem, *MoveItem, *ShredItem, *DeleteItem, *AttrItem, *RenameItem;
+    QMenu* DirectoryMenu;
+    QAction *DirCreateItem, *DirRemoveItem, *DirCopyItem, *DirViewItem, *DirViewNewItem, *DirBackItem,
+        *DirRenameItem;
+    QMenu* OptionsMenu;
+    QMenu* SortMenu;
+    QAction *SortNameItem, *SortTypeItem, *SortDateItem, *SortSizeItem;
+    QAction *WildcardsItem, *AllOptionsItem, *ShowDrivesItem;
+    QMenu* ViewersMenu;
+    QAction *ViewAsciiItem, *ViewHexItem, *ViewPicturesItem;
+    QMenu* AppMenu;
+    QList<QAction*> AppItems;  // A1 .. A9
+    QAction* AppMoreItem;
+
+    // ---- the tree's context menu
+    QMenu* TreeMenu;
+    QAction *TreeViewItem, *TreeViewNewItem, *TreeBackItem, *TreeCreateItem, *TreeRemoveItem,
+        *TreeCopyItem, *TreeRenameItem;
+
+    // ---- the file list's context menu
+    QMenu* ListMenu;
+    QMenu *ListEditMenu, *ListViewersMenu, *ListAppMenu, *ListTagMenu, *ListPerformMenu, *ListSortMenu;
+    QAction *ListEditItem, *ListNewFileItem;
+    QAction *ListViewAsciiItem, *ListViewHexItem, *ListViewPictureItem;
+    QList<QAction*> ListAppItems;
+    QAction* ListAppMoreItem;
+    QAction *ListTagSingleItem, *ListTagAllItem, *ListTagReverseItem, *ListTagNoneItem, *ListTagDateItem,
+        *ListTagSizeItem, *ListTagWildItem, *ListTagAttrItem, *ListTagCompareItem, *ListTagSearchItem;
+    QAction *ListCopyItem, *ListMoveItem, *ListShredItem, *ListDeleteItem, *ListAttrItem, *ListRenameItem;
+    QAction* ListWildcardsItem;
+    QAction *ListSortNameItem, *ListSortTypeItem, *ListSortDateItem, *ListSortSizeItem;
+
+    // ---- TMDIFileBase / TMDIChild
+    std::string GetDirectory() override;
+    void WriteTaggedList(const std::string& fileName) override;
+    QList<TMergeMenu> MergeMenus() override;
+    bool ShowsPath(const std::string& path) override;
+    void ReadDirectory() override;
+    void Refresh() override { ReadDirectory(); }
+    std::string GetSelectedDirectory() override;
+    char GetDrive() override { return drive_; }
+    void ReverseAll() override;
+    std::string GetEntryPath(int index) override;
+    void SetupHeader() override;
+    void UpdateStatus() override;
+    void RepaintList() override;
+    int GetCurrentIndex() override;
+    void UpdateTree() override;
+    bool ApplyListFont() override;
+    void CancelDrag() override;
+    void TagNone() override;
+    void TagAll() override;
+
+    // ---- layout
+    void LayoutControls();
+    // Moves the boundary between tree and list to client x (at least 100
+    // pixels right of the tree's left edge) and stores it for every window.
+    void ApplySplit(int x);
+
+    // ---- navigation
+    void BackOneLevel();
+    void ViewSelected();  // the tree goes to SelectedDir
+    void ViewNew();       // a new window on SelectedDir
+    // A right click in the tree at a viewport point, by the global options:
+    // the context menu, or a jump (with Ctrl a new window), or back a level.
+    void TreeRightClick(const QPoint& point, Qt::KeyboardModifiers modifiers);
+
+    // ---- keys and mouse in the file list
+    void ListKeyReleased(int key, Qt::KeyboardModifiers modifiers);
+    void ListDoubleClicked(int row);
+    // A press at a viewport point: the left button in the Tag column
+    // toggles the row; the right button readies the context menu for the
+    // row under the mouse (not with Shift).
+    void ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // Opens the list's context menu; items not readied by a right press
+    // (Shift, the keyboard) follow the current row.
+    void PopupListMenu(const QPoint& point, bool byMouse);
+
+    // ---- dragging (drag_sep_dir_window.cpp)
+    // Movement with the left button held, in viewport points of the list
+    // or the tree: 6 pixels from the press a drag starts.
+    void ListMouseMoved(const QPoint& point, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    bool TreeMouseMoved(const QPoint& point, Qt::MouseButtons buttons);
+    // A drag of the tagged rows with the current row (Shift: every row);
+    // Ctrl makes it a move.
+    void StartFileDrag(Qt::KeyboardModifiers modifiers);
+    // A drag of the tree's selected directory.
+    void StartDirectoryDrag();
+    // A drag entering or moving over, or dropped on, the list or client
+    // area (SplitList) or the tree; points in the receiving widget.
+    void DragOver(TDropTarget target, QDropEvent* event);
+    void Drop(TDropTarget target, QDropEvent* event);
+    // The splitter let go with the mouse at a client point and its left
+    // edge at client x: where it is accepted the split is applied (false
+    // where it is not).
+    bool SplitterAccepted(const QPoint& mouse) const;
+    bool SplitterDropped(const QPoint& mouse, int x);
+    // A drag from this window is under way.
+    bool Dragging() const { return dragging_; }
+
+    // ---- menu states (run before a menu opens)
+    void UpdatePerformState();
+    void UpdateDirectoryState();
+    void UpdateTagState();
+    void UpdateOptionsState();
+    void UpdateViewersState();
+    // Readies the tree's context menu for a right click at a viewport point.
+    void PrepareTreeMenu(const QPoint& point);
+    // Readies the list's context menu for a right click at a viewport
+    // point: tags the row when nothing is tagged, enables the items and
+    // makes the row current.
+    void PrepareListMenu(const QPoint& point);
+    // The list menu's items for the row the menu acts on (-1 none).
+    void SetListMenuItems(int row);
+    // The list's rows follow the entries (after the list changed).
+    void SyncListRows();
+
+    // Sets the caption for directory dir (CaptionBase, WindowNumber).
+    void SetCaptionFor(const std::string& dir);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void BuildTagMenu();
+    void BuildPerformMenu();
+    void BuildDirectoryMenu();
+    void BuildOptionsMenu();
+    void BuildViewersMenu();
+    void BuildTreeMenu();
+    void BuildListMenu();
+    // Item builders shared by the main menus and the context menus.
+    QList<QAction*> AddPerformItems(QMenu* menu, bool shortcuts, const char* prefix);
+    QList<QAction*> AddSortItems(QMenu* menu, const char* prefix, const char* typeCaption);
+    void BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more, bool numbered);
+    void ConnectTagItems(QAction* all, QAction* reverse, QAction* none, QAction* date, QAction* size,
+                         QAction* wild, QAction* compare, QAction* search);
+    void ConnectDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, QAction* create,
+                               QAction* remove, QAction* rename, QAction* back);
+    void ConnectViewerItems(QAction* ascii, QAction* hex, QAction* picture);
+    void SetDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, QAction* create,
+                           QAction* remove, QAction* rename, QAction* back, bool onItem,
+                           bool createAlways);
+    // Runs fn when the item is chosen; errors are shown, the program goes on.
+    void OnTrigger(QAction* action, std::function<void()> fn);
+    std::string StartDirectory();
+    void DirectoryChanged(const std::string& dir);
+    void SortBy(const char* keys);
+    void ShowViewer(const std::function<void(const std::string&)>& viewer);
+    void StartApplication(QAction* item);
+    TDragFacts DragFacts(TDropTarget target, const QDropEvent& event);
+    // Runs the drag of control's data (the drag state is set).
+    void RunDrag(QWidget* control, QMimeData* data);
+
+    QPointer<Tmainform> main_;
+    char drive_ = 0;
+    bool headerResized_ = false;
+    bool listMenuReady_ = false;  // a right press readied the list menu
+    bool dragging_ = false;
+    // What the drag over this window carries, read when it entered.
+    const void* dragRead_ = nullptr;
+    TDraggedData dragData_;
+};

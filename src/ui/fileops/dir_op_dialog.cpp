@@ -1,0 +1,55 @@
+#include "ui/fileops/dir_op_dialog.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/frame/help_window.h"
+#include "ui/frame/main_window.h"
+#include "core/seams/prompter.h"
+
+TDirOpDialog::TDirOpDialog(const QString& caption, int helpTopic, QWidget* parent)
+    : TCancelableDialog(parent ? parent : MainForm(), Qt::Dialog | Qt::CustomizeWindowHint |
+                                                Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      helpTopic_(helpTopic) {
+    setWindowTitle(caption);
+    OKBtn = new QPushButton("OK", this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton("Cancel", this);
+    CancelBtn->setObjectName("CancelBtn");
+    HelpBtn = new QPushButton("&Help", this);
+    HelpBtn->setObjectName("HelpBtn");
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+    connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
+}
+
+QBoxLayout* TDirOpDialog::ButtonRow(const QList<QPushButton*>& extra) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(OKBtn);
+    row->addWidget(CancelBtn);
+    for (QPushButton* b : extra) row->addWidget(b);
+    row->addWidget(HelpBtn);
+    return row;
+}
+
+void TDirOpDialog::HelpBtnClick() {
+    if (MainForm())
+        MainForm()->ShowHelp(helpTopic_);
+    else
+        THelpWindow::ShowTopic(helpTopic_, this);
+}
+
+void TDirOpDialog::Refuse(const std::string& message, QWidget* field) {
+    ShowMessage(message);
+    if (field) field->setFocus();
+}
+
+void TDirOpDialog::LockForRun() {
+    for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(false);
+    // Cancel's parents must be enabled for it to take clicks.
+    for (QWidget* w = CancelBtn; w && w != this; w = w->parentWidget()) w->setEnabled(true);
+}

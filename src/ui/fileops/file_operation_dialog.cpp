@@ -1,0 +1,186 @@
+#include "ui/fileops/file_operation_dialog.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "ui/dirwin/mdi_child_window.h"
+#include "core/fileops/file_primitives.h"
+#include "ui/frame/help_window.h"
+#include "ui/frame/main_window.h"
+#include "core/settings/startup.h"
+
+std::vector<TTaggedFile> TaggedFilesOf(TMDIChild& window) {
+    std::vector<std::string> names;
+    window.GetTaggedNames(names);
+    std::vector<int> indexes;
+    for (int i = window.FirstTagged(); i != -1; i = window.NextTagged(i)) indexes.push_back(i);
+    // The window's own path of each entry is exact: a name without an
+    // extension is listed with a dot its file does not have, and blanks at
+    // the end of a name are part of it.
+    const bool paired = indexes.size() == names.size();
+    const std::string dir = AddBackslash(window.GetDirectory());
+    std::vector<TTaggedFile> files;
+    files.reserve(names.size());
+    for (size_t k = 0; k < names.size(); ++k) {
+        const std::string& name = names[k];
+        std::string path = name.find(':') != std::string::npos ? name
+                           : paired ? window.GetEntryPath(indexes[k])
+                                    : dir + name;
+        files.push_back({name, path});
+    }
+    return files;
+}
+
+std::string FileNamePart(const std::string& path) {
+    size_t at = path.find_last_of("\\:");
+    return at == std::string::npos ? path : path.substr(at + 1);
+}
+
+std::string DirectoryPart(const std::string& path) {
+    size_t at = path.rfind('\\');
+    return at == std::string::npos ? std::string() : path.substr(0, at + 1);
+}
+
+TFileOperationDialog::TFileOperationDialog(const std::string& caption, int helpTopic,
+                                           const std::string& cancelQuestion, QWidget* parent)
+    : TCancelableDialog(parent), helpTopic_(helpTopic), cancelQuestion_(cancelQuestion) {
+    setWindowTitle(QString::fromStdString(caption));
+    QFont bold = font();
+    bold.setPointSize(8);
+    bold.setBold(true);
+    setFont(bold);
+
+    E_From = new QLineEdit(this);
+    E_From->setObjectName("E_From");
+    E_From->setEnabled(false);
+    L_Count = new QLabel("0", this);
+    L_Count->setObjectName("L_Count");
+    LB1 = new QListWidget(this);
+    LB1->setObjectName("LB1");
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(10);
+    fixed.setBold(false);
+    LB1->setFont(fixed);
+
+    OKBtn = new QPushButton("OK", this);
+    OKBtn->setObjectName("OKBtn");
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton("Cancel", this);
+    CancelBtn->setObjectName("CancelBtn");
+    HelpBtn = new QPushButton("&Help", this);
+    HelpBtn->setObjectName("HelpBtn");
+    HelpBtn->setAutoDefault(false);
+    CancelBtn->setAutoDefault(false);
+    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
+    connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });
+
+    // A selected row follows the loop's progress.
+    Loop.SelectRow = [this](size_t row) {
+        if (row < static_cast<size_t>(LB1->count()))
+            LB1->setCurrentRow(static_cast<int>(row));
+        else
+            LB1->clearSelection();
+    };
+}
+
+void TFileOperationDialog::TakeFiles(TMDIChild& source) {
+    files_ = TaggedFilesOf(source);
+    E_From->setText(QString::fromStdString(source.GetDirectory()));
+    L_Count->setText(QString::number(source.GetTaggedCount()));
+    LB1->clear();
+    for (const TTaggedFile& f : files_) LB1->addItem(QString::fromStdString(f.Name));
+}
+
+QLayout* TFileOperationDialog::SourceRow(const QString& label) {
+    auto* row = new QHBoxLayout;
+    auto* l = new QLabel(label, this);
+    l->setBuddy(E_From);
+    row->addWidget(l);
+    row->addWidget(E_From, 1);
+    return row;
+}
+
+QLayout* TFileOperationDialog::CountRow(const QString& label) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(label, this));
+    row->addWidget(L_Count);
+    row->addStretch(1);
+    return row;
+}
+
+QLayout* TFileOperationDialog::ButtonRow(const QList<QPushButton*>& extra) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(OKBtn);
+    row->addWidget(CancelBtn);
+    for (QPushButton* b : extra) row->addWidget(b);
+    row->addWidget(HelpBtn);
+    return row;
+}
+
+void TFileOperationDialog::FinishLayout(QLayout* layout) {
+    setLayout(layout);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LB1->setMinimumSize(320, 140);
+    adjustSize();
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+std::string TFileOperationDialog::FromDirectory() const {
+    return AddBackslash(E_From->text().toStdString());
+}
+
+void TFileOperationDialog::LockControls() {
+    for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(false);
+    CancelBtn->setEnabled(true);
+}
+
+void TFileOperationDialog::Run(const std::function<void()>& operation,
+                               const std::function<void()>& finish) {
+    running_ = true;
+    LockControls();
+    // Whatever ends the loop, the gauge is hidden, the windows read again
+    // and the dialog closes; an exception that escaped is shown first.
+    RunReportingErrors(operation);
+    RunReportingErrors(finish);
+    running_ = false;
+    accept();
+}
+
+void TFileOperationDialog::RunOnEachPath(const PathStep& step, const PathPrompt& promptText,
+                                         const std::function<void()>& beforeRefresh) {
+    const std::string from = FromDirectory();
+    std::string path;
+    TFileLoop::PromptText prompt;
+    if (promptText) prompt = [&](size_t, const std::string& error) { return promptText(error, path); };
+    Run(
+        [&] {
+            Loop.Run(
+                Files().size(),
+                [&](size_t i) {
+                    path = Files()[i].Path;
+                    step(path);
+                    return LoopStep::Next;
+                },
+                prompt);
+        },
+        [&] {
+            if (beforeRefresh) beforeRefresh();
+            if (Tmainform* form = MainForm()) form->RefreshWindowsShowing(from);
+        });
+}
+
+void TFileOperationDialog::HelpBtnClick() { THelpWindow::ShowTopic(helpTopic_, MainForm()); }
+
+void TFileOperationDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (initialFocus_) initialFocus_->setFocus();
+}

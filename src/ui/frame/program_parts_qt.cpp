@@ -1,0 +1,14 @@
+#include "ui/frame/program_parts_qt.h"
+
+#include "ui/dirwin/directory_windows_qt.h"
+#include "ui/fileops/directory_dialogs_qt.h"
+#include "ui/fileops/file_dialogs_qt.h"
+#include "ui/tagging/tag_dialogs_qt.h"
+#include "ui/frame/main_window.h"
+
+void InstallProgramParts(Tmainform& form) {
+    InstallDirectoryWindows(form);
+    InstallFileOperationDialogs(form);
+    InstallDirectoryDialogs(form);
+    InstallTaggingDialogs(form);
+}

@@ -1,0 +1,40 @@
+#include "ui/tagging/tag_dialogs_qt.h"
+
+#include <QPointer>
+
+#include "core/filelist/dir_commands.h"
+#include "ui/dirwin/mdi_child_window.h"
+#include "ui/tagging/tag_attr_dialog.h"
+#include "ui/tagging/tag_date_dialog.h"
+#include "ui/tagging/tag_size_dialog.h"
+#include "ui/tagging/tag_wildcards_dialog.h"
+#include "ui/frame/main_window.h"
+
+namespace {
+
+// The dialog hangs on the window's frame, which outlives the window; it is
+// deleted here unless the frame went first and took it along.
+template <class Dialog>
+void RunModal(TMDIChild& window) {
+    QPointer<Dialog> dialog = new Dialog(&window, window.window());
+    dialog->exec();
+    delete dialog.data();
+}
+
+}  // namespace
+
+void ShowTagByWildcards(TMDIChild& window) { RunModal<TTagWildcardsDialog>(window); }
+void ShowTagByDate(TMDIChild& window) { RunModal<TTagDateDialog>(window); }
+void ShowTagBySize(TMDIChild& window) { RunModal<TTagSizeDialog>(window); }
+void ShowTagByAttribute(TMDIChild& window) { RunModal<TTagAttrDialog>(window); }
+
+void InstallTaggingDialogs(Tmainform& form) {
+    TDirCommands& commands = DirCommands();
+    commands.TagByWildcards = ShowTagByWildcards;
+    commands.TagByDate = ShowTagByDate;
+    commands.TagBySize = ShowTagBySize;
+    commands.TagByAttribute = ShowTagByAttribute;
+    form.RegisterCommand(TMainCommand::TagByWildcards, [&form] {
+        if (TMDIChild* window = form.ActiveDirectoryWindow()) ShowTagByWildcards(*window);
+    });
+}
