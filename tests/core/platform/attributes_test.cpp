@@ -9,21 +9,12 @@
 
 #include "core/platform/platform.h"
 #include "support/test_env.h"
+#include "support/tree_snapshot.h"
 
 namespace fs = std::filesystem;
 using namespace plat;
 
 namespace {
-
-std::map<std::string, std::string> Snapshot(const std::string& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-        if (!e.is_regular_file()) continue;
-        std::ifstream in(e.path(), std::ios::binary);
-        files[fs::relative(e.path(), root).string()] = std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    return files;
-}
 
 uint32_t ListedAttributes(const std::string& name) {
     uint32_t attr = kInvalidAttributes;
@@ -60,7 +51,7 @@ TEST(Attributes, ClearingHiddenOnADotNameFailsAndChangesTheOtherBits) {
     env.WriteFile("c/.profile", "dot");
     env.WriteFile("c/plain", "plain");
     ASSERT_EQ(SetFileAttributes("C:\\plain", faHidden | faArchive), FileError::None);
-    const auto before = Snapshot(env.root);
+    const auto before = TreeSnapshot(env.root);
 
     EXPECT_EQ(SetFileAttributes("C:\\plain", faArchive), FileError::None);
     EXPECT_EQ(GetFileAttributes("C:\\plain"), faArchive);
@@ -70,5 +61,5 @@ TEST(Attributes, ClearingHiddenOnADotNameFailsAndChangesTheOtherBits) {
     EXPECT_EQ(GetFileAttributes("C:\\.profile"), faHidden | faArchive | faReadOnly);
     EXPECT_EQ(SetFileAttributes("C:\\.profile", faHidden | faArchive), FileError::None);
     EXPECT_EQ(GetFileAttributes("C:\\.profile"), faHidden | faArchive);
-    EXPECT_EQ(Snapshot(env.root), before);
+    EXPECT_EQ(TreeSnapshot(env.root), before);
 }

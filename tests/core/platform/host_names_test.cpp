@@ -12,22 +12,12 @@
 #include "core/platform/platform.h"
 #include "core/tagging/wild_card.h"
 #include "support/test_env.h"
+#include "support/tree_snapshot.h"
 
 namespace fs = std::filesystem;
 using namespace plat;
 
 namespace {
-
-// Every file below a host directory, by relative path, with its bytes.
-std::map<std::string, std::string> Snapshot(const std::string& root) {
-    std::map<std::string, std::string> files;
-    for (const auto& e : fs::recursive_directory_iterator(root)) {
-        if (!e.is_regular_file()) continue;
-        std::ifstream in(e.path(), std::ios::binary);
-        files[fs::relative(e.path(), root).string()] = std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    return files;
-}
 
 std::string Repeat(const std::string& s, int n) {
     std::string out;
@@ -86,7 +76,7 @@ TEST(HostNames, WindowsNamesThatNameNoHostFileReachNone) {
     env.WriteFile("c/victim.txt", "drive root");
     env.WriteFile("c/sub/A", "A");
     env.WriteFile("c/sub/\xC3\xA9", "e acute");
-    const auto before = Snapshot(env.root);
+    const auto before = TreeSnapshot(env.root);
     const std::string none[] = {
         "\uF02E\uF02E\uF02Fvictim.txt",                      // "../victim.txt"
         "\uF02E\uF02E\uF02F\uF02E\uF02E\uF02Fvictim.txt",    // "../../victim.txt"
@@ -111,7 +101,7 @@ TEST(HostNames, WindowsNamesThatNameNoHostFileReachNone) {
         EXPECT_NE(RenameFile(path, "C:\\sub\\moved"), FileError::None);
         EXPECT_NE(RenameFile("C:\\sub\\A", path), FileError::None);
     }
-    EXPECT_EQ(Snapshot(env.root), before);
+    EXPECT_EQ(TreeSnapshot(env.root), before);
     // In a path these are steps up and down, never names of files.
     EXPECT_EQ(WinNameToHost("."), "");
     EXPECT_EQ(WinNameToHost(".."), "");
@@ -131,7 +121,7 @@ TEST(HostNames, HostileHostFilesAreListedOpenedRenamedAndDeletedAsThemselves) {
         "\xC0\xAFvictim.txt", "\xFF\xFE raw",
     };
     for (size_t i = 0; i < hostile.size(); ++i) env.WriteFile("c/sub/" + hostile[i], "hostile " + std::to_string(i));
-    auto expected = Snapshot(env.root);
+    auto expected = TreeSnapshot(env.root);
 
     std::map<std::string, std::string> listed;  // host name -> Windows name
     ASSERT_TRUE(FindFiles("C:\\sub\\*.*", faAnyFile & ~faDirectory & ~faVolumeID, [&](const FindData& fd) {
@@ -157,14 +147,14 @@ TEST(HostNames, HostileHostFilesAreListedOpenedRenamedAndDeletedAsThemselves) {
         EXPECT_EQ(RenameFile(path, "C:\\sub\\moved"), FileError::None);
         auto moved = expected;
         moved.erase(rel);
-        moved["c/sub/moved"] = content;
-        EXPECT_EQ(Snapshot(env.root), moved);
+        moved["c/sub/moved"] = "file " + content;
+        EXPECT_EQ(TreeSnapshot(env.root), moved);
         EXPECT_EQ(RenameFile("C:\\sub\\moved", path), FileError::None);
-        EXPECT_EQ(Snapshot(env.root), expected);
+        EXPECT_EQ(TreeSnapshot(env.root), expected);
 
         EXPECT_EQ(DeleteFile(path), FileError::None);
         expected.erase(rel);
-        EXPECT_EQ(Snapshot(env.root), expected);
+        EXPECT_EQ(TreeSnapshot(env.root), expected);
     }
 }
 
@@ -189,7 +179,7 @@ TEST(HostNames, MasksAndPatternListsFoldNonAsciiLettersAlike) {
     TestEnv env;
     const std::string names[] = {"\xC3\xA9t\xC3\xA9.txt", "\xC3\x89tage.txt", "etc.txt", "\xC3\x89T\xC3\x89" "2.TXT"};
     for (const auto& n : names) env.WriteFile("c/" + n, n);
-    const auto before = Snapshot(env.root);
+    const auto before = TreeSnapshot(env.root);
     const TWildCard list("\xC3\xA9t*.*");
     std::set<std::string> byMask, byList;
     FindFiles("C:\\\xC3\xA9t*.*", faAnyFile & ~faDirectory & ~faVolumeID, [&](const FindData& fd) {
@@ -212,5 +202,5 @@ TEST(HostNames, MasksAndPatternListsFoldNonAsciiLettersAlike) {
     // Letters whose other case has another length keep their own.
     EXPECT_EQ(UpperCase("\u00FF\u0131"), "\u0178\u0131");
     EXPECT_EQ(LowerCase("\u0178\u0130"), "\u00FF\u0130");
-    EXPECT_EQ(Snapshot(env.root), before);
+    EXPECT_EQ(TreeSnapshot(env.root), before);
 }
