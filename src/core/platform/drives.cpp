@@ -1,6 +1,5 @@
 // The drive table: letters mapped to host directories, from the ini file's
 // "Drives" section or the mount table, and the facts of each drive.
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -229,15 +228,6 @@ std::string VolumeLabel(char letter) {
 std::string NetworkName(char letter) {
     const Drive* d = FindDrive(letter);
     return d && d->type == DriveType::Remote ? d->source : "";
-}
-
-bool DiskSpace(char letter, int64_t& size, int64_t& freeBytes) {
-    const Drive* d = FindDrive(letter);
-    struct statvfs sv {};
-    if (!d || statvfs(d->hostRoot.c_str(), &sv) != 0) return false;
-    size = static_cast<int64_t>(sv.f_blocks) * static_cast<int64_t>(sv.f_frsize);
-    freeBytes = static_cast<int64_t>(sv.f_bavail) * static_cast<int64_t>(sv.f_frsize);
-    return true;
 }
 
 bool IsPortName(const std::string& name) {

@@ -97,7 +97,15 @@ DriveType GetDriveType(char letter);   // NoRootDir for an unknown letter
 std::string VolumeLabel(char letter);  // "" when none
 std::string NetworkName(char letter);  // mount source of a remote drive, else ""
 // Size and free bytes of a drive; false when not readable (drive not ready).
+// Never blocks for long: a drive whose file system has not answered within
+// kDiskSpaceWait (a network mount that hangs) is not ready until it answers,
+// and at most one such question per drive is outstanding.
 bool DiskSpace(char letter, int64_t& size, int64_t& freeBytes);
+constexpr int kDiskSpaceWaitMs = 200;
+// Tests stand in for the file system's answer (a drive that hangs, one that
+// fails); an empty probe restores the real one.
+using DiskSpaceProbe = std::function<bool(const std::string& hostRoot, int64_t& size, int64_t& freeBytes)>;
+void SetDiskSpaceProbe(DiskSpaceProbe probe);
 
 // ---------------------------------------------------------------- paths
 // Makes a Windows-form path absolute: resolves "X:" alone, relative paths
