@@ -98,7 +98,7 @@ std::string VolumeLabel(char letter);  // "" when none
 std::string NetworkName(char letter);  // mount source of a remote drive, else ""
 // Size and free bytes of a drive; false when not readable (drive not ready).
 // Never blocks for long: a drive whose file system has not answered within
-// kDiskSpaceWait (a network mount that hangs) is not ready until it answers,
+// kDiskSpaceWaitMs (a network mount that hangs) is not ready until it answers,
 // and at most one such question per drive is outstanding.
 bool DiskSpace(char letter, int64_t& size, int64_t& freeBytes);
 constexpr int kDiskSpaceWaitMs = 200;
