@@ -81,24 +81,10 @@ plat::FileError OpenTarget(const std::string& target, plat::EntryKind there, pla
     }
 }
 
-// Moves the bytes the source held when it was opened; both files are closed
-// by their handles whatever is raised, and a partly written target stays as
-// it is. A source that changes meanwhile (its size, its write time, or the
-// bytes it gave) gives no complete copy: a move must keep it. Answers false,
-// with nothing opened, when a target thought free exists after all.
-bool CopyData(const std::string& source, const std::string& target, plat::EntryKind there,
-              bool formFeed, plat::FileTime& writeTime) {
-    plat::File in, out;
-    if (auto e = plat::OpenFile(source, plat::OpenMode::Read, in); e != plat::FileError::None)
-        Raise("Bad open of: " + source, e);
-    int64_t size = 0;
-    if (auto e = plat::FileStampOf(in, size, writeTime); e != plat::FileError::None)
-        Raise("Error reading: " + source, e);
-    if (auto e = OpenTarget(target, there, out); e != plat::FileError::None) {
-        if (e == plat::FileError::FileExists && there == plat::EntryKind::Missing) return false;
-        Raise("Bad open of: " + target, e);
-    }
-
+// The bytes of the open source into the open target, then the target
+// closed; size and writeTime are the source's when it was opened.
+void MoveBytes(plat::File& in, plat::File& out, const std::string& source, int64_t size,
+               const plat::FileTime& writeTime, bool formFeed) {
     // The kernel copies block by block without passing the bytes through
     // this process. The one way a buffered write fails is a full disk
     // (or quota, or size limit): that is "Disk full?"; any other failure of
@@ -130,6 +116,26 @@ bool CopyData(const std::string& source, const std::string& target, plat::EntryK
     // A failed close of the target may have lost written data: the copy is
     // not complete, so a move must not go on to delete the source.
     if (plat::CloseFile(out) != plat::FileError::None) Raise("Disk full?", plat::FileError::DiskFull);
+}
+
+// Moves the bytes the source held when it was opened; both files are closed
+// by their handles whatever is raised, and a partly written target stays as
+// it is. A source that changes meanwhile (its size, its write time, or the
+// bytes it gave) gives no complete copy: a move must keep it. Answers false,
+// with nothing opened, when a target thought free exists after all.
+bool CopyData(const std::string& source, const std::string& target, plat::EntryKind there,
+              bool formFeed, plat::FileTime& writeTime) {
+    plat::File in, out;
+    if (auto e = plat::OpenFile(source, plat::OpenMode::Read, in); e != plat::FileError::None)
+        Raise("Bad open of: " + source, e);
+    int64_t size = 0;
+    if (auto e = plat::FileStampOf(in, size, writeTime); e != plat::FileError::None)
+        Raise("Error reading: " + source, e);
+    if (auto e = OpenTarget(target, there, out); e != plat::FileError::None) {
+        if (e == plat::FileError::FileExists && there == plat::EntryKind::Missing) return false;
+        Raise("Bad open of: " + target, e);
+    }
+    MoveBytes(in, out, source, size, writeTime, formFeed);
     return true;
 }
 
@@ -146,6 +152,16 @@ bool CopyLinkEntry(const std::string& source, const std::string& target, plat::E
     if (e == plat::FileError::AlreadyExists && there == plat::EntryKind::Missing) return false;
     if (e != plat::FileError::None) Raise("Bad open of: " + target, e);
     return true;
+}
+
+// The source's attributes onto its copy. The re-created target already has
+// the normal attributes (and hidden when its name starts with a dot); only
+// other bits need writing.
+void CarryAttributes(uint32_t attr, const std::string& target) {
+    const uint32_t wanted = attr & kUserAttributes;
+    if (attr != plat::kInvalidAttributes &&
+        wanted != (plat::faArchive | (DotName(target) ? uint32_t{plat::faHidden} : 0u)))
+        plat::SetFileAttributes(target, wanted);
 }
 
 // CopyOneFile; targetAbsent says the caller already knows that no entry of
@@ -194,14 +210,36 @@ CopyResult CopyFile(const std::string& source, const std::string& target, bool w
     if (port || kind == plat::EntryKind::Link) return CopyResult::Copied;
     if (plat::SetFileTime(target, writeTime) != plat::FileError::None)
         Raise("Couldn't set the file date", plat::FileError::AccessDenied);
-    // The re-created target already has the normal attributes (and hidden
-    // when its name starts with a dot); only other bits need writing.
-    const uint32_t attr = plat::GetFileAttributes(source);
-    const uint32_t wanted = attr & kUserAttributes;
-    if (attr != plat::kInvalidAttributes &&
-        wanted != (plat::faArchive | (DotName(target) ? uint32_t{plat::faHidden} : 0u)))
-        plat::SetFileAttributes(target, wanted);
+    CarryAttributes(plat::GetFileAttributes(source), target);
     return CopyResult::Copied;
+}
+
+// The common case of a folder copy, reached through the two opened
+// directories: a plain file whose name no entry of the target directory has
+// (in any case). Answers false, with nothing made, when the source is no
+// plain file now or its name is taken after all: the caller then copies it
+// the general way, which finds, asks about or refuses what is there.
+bool CopyNewFileAt(const plat::Dir& fromDir, const plat::Dir& toDir, const std::string& name,
+                   const std::string& source, const std::string& target, TCopyRun& run) {
+    if (plat::GetEntryKindAt(fromDir, name) != plat::EntryKind::File) return false;
+    plat::File in, out;
+    if (auto e = plat::OpenFileAt(fromDir, name, plat::OpenMode::Read, in); e != plat::FileError::None)
+        Raise("Bad open of: " + source, e);
+    int64_t size = 0;
+    plat::FileTime writeTime;
+    if (auto e = plat::FileStampOf(in, size, writeTime); e != plat::FileError::None)
+        Raise("Error reading: " + source, e);
+    if (auto e = plat::OpenFileAt(toDir, name, plat::OpenMode::CreateNew, out);
+        e != plat::FileError::None) {
+        if (e == plat::FileError::FileExists) return false;
+        Raise("Bad open of: " + target, e);
+    }
+    MoveBytes(in, out, source, size, writeTime, false);
+    run.Note(AddBackslash(toDir.winPath()) + name);
+    if (plat::SetFileTimeAt(toDir, name, writeTime) != plat::FileError::None)
+        Raise("Couldn't set the file date", plat::FileError::AccessDenied);
+    CarryAttributes(plat::FileAttributesOf(in), target);
+    return true;
 }
 
 // Whether the entry itself is a symbolic link. A trailing backslash would
@@ -211,19 +249,12 @@ bool IsLink(std::string path) {
     return plat::GetEntryKind(path) == plat::EntryKind::Link;
 }
 
-// Entries of dir (everything but volume labels), split into directories
-// (without "." and "..") and the rest. A link to a directory is taken as the
-// link itself, one of the rest: the directory it names may lie outside the
-// tree being walked. False when dir cannot be read.
-bool ReadEntries(const std::string& dir, std::vector<plat::FindData>* dirs,
-                 std::vector<plat::FindData>* others, int64_t* otherCount) {
+// The entries of dir that are not directories (everything but volume labels);
+// a link to a directory is taken as the link itself. False when dir cannot
+// be read.
+bool ReadFileEntries(const std::string& dir, std::vector<plat::FindData>& files) {
     return plat::FindFiles(AddBackslash(dir) + "*.*", kAllButVolume, [&](const plat::FindData& fd) {
-        if ((fd.attr & plat::faDirectory) && !fd.isLink) {
-            if (dirs && fd.name != "." && fd.name != "..") dirs->push_back(fd);
-        } else {
-            if (others) others->push_back(fd);
-            if (otherCount) ++*otherCount;
-        }
+        if (!(fd.attr & plat::faDirectory) || fd.isLink) files.push_back(fd);
         return true;
     });
 }
@@ -255,14 +286,27 @@ void ScanTree(TTreeListing& tree, std::vector<TreeDir>& chain, int depth, int64_
     ++dirCount;
     ++depth;
     const std::string dir = AddBackslash(chain.back().path);
-    std::vector<plat::FindData> subdirs;
-    ReadEntries(dir, &subdirs, nullptr, &fileCount);
-    for (const auto& sub : subdirs) {
-        std::string path = dir + sub.name;
-        if (LoopsBack(chain, path, sub)) continue;
-        tree.lines.push_back(std::string(2 * depth, ' ') + sub.name);
+    // The listing's own kinds tell directories from the rest: the files are
+    // counted without a look at each. A link is one of the rest: the
+    // directory it names may lie outside the tree being walked.
+    plat::Dir handle;
+    std::vector<plat::DirEntry> entries;
+    if (plat::OpenDir(dir, false, handle) == plat::FileError::None) plat::ReadDir(handle, entries);
+    std::vector<std::string> subdirs;
+    for (const auto& entry : entries) {
+        if (entry.kind == plat::EntryKind::Directory)
+            subdirs.push_back(entry.name);
+        else
+            ++fileCount;
+    }
+    for (const auto& name : subdirs) {
+        std::string path = dir + name;
+        plat::FindData facts;
+        plat::GetFindData(path, facts);
+        if (LoopsBack(chain, path, facts)) continue;
+        tree.lines.push_back(std::string(2 * depth, ' ') + name);
         tree.depths.push_back(depth);
-        chain.push_back({std::move(path), sub});
+        chain.push_back({std::move(path), facts});
         ScanTree(tree, chain, depth, fileCount, dirCount);
         chain.pop_back();
     }
@@ -380,7 +424,7 @@ bool DeleteDirectoryFiles(const std::string& dir, bool clearAttributes) {
     // A directory that cannot be read (or a link standing for one) would
     // keep its files while the run reports it emptied.
     std::vector<plat::FindData> entries;
-    if (IsLink(dir) || !ReadEntries(dir, nullptr, &entries, nullptr)) return ReportDeleteFailure(dir);
+    if (IsLink(dir) || !ReadFileEntries(dir, entries)) return ReportDeleteFailure(dir);
     const std::string prefix = AddBackslash(dir);
     for (const auto& entry : entries) {
         const std::string full = prefix + entry.name;
@@ -398,9 +442,12 @@ void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetD
     // The entries are read first, so files created while copying (a target
     // inside the source) are never picked up. A directory that cannot be
     // read, or is gone, or is a link now, is said to be so, never passed
-    // over as empty or read through.
-    std::vector<plat::FindData> entries;
-    if (IsLink(sourceDir) || !ReadEntries(sourceDir, nullptr, &entries, nullptr))
+    // over as empty or read through. Both directories are looked up once;
+    // their files are reached by name.
+    plat::Dir fromDir, toDir;
+    std::vector<plat::DirEntry> entries;
+    if (plat::OpenDir(sourceDir, false, fromDir) != plat::FileError::None ||
+        !plat::ReadDir(fromDir, entries))
         Raise("Cannot read the directory: " + sourceDir,
               plat::DirectoryExists(sourceDir) ? plat::FileError::AccessDenied
                                                : plat::FileError::PathNotFound);
@@ -408,18 +455,18 @@ void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetD
     // What the target directory holds, by name without regard to case; a
     // name not among them needs no lookup of its own.
     std::unordered_set<std::string> present;
-    plat::FindFiles(AddBackslash(targetDir) + "*.*", plat::faAnyFile, [&](const plat::FindData& fd) {
-        present.insert(plat::UpperCase(fd.name));
-        return true;
-    });
+    std::vector<plat::DirEntry> there;
+    if (plat::OpenDir(targetDir, true, toDir) == plat::FileError::None && plat::ReadDir(toDir, there))
+        for (const auto& entry : there) present.insert(plat::UpperCase(entry.name));
     // Two source names that differ only in case lead to one target on a
     // case-blind target: the second is asked about, never written over unasked.
     TCopyRun run;
     for (const auto& entry : entries) {
         const std::string& name = entry.name;
+        if (entry.kind == plat::EntryKind::Directory) continue;
         // A device, pipe or socket is never opened for its data: an open or
         // a read may block for ever or never end.
-        if (entry.isSpecial && !entry.isLink) {
+        if (entry.kind == plat::EntryKind::Special) {
             if (!notCopied) Raise("Not a regular file: " + from + name, plat::FileError::AccessDenied);
             notCopied->push_back(from + name);
             continue;
@@ -427,7 +474,17 @@ void CopyDirectoryFiles(const std::string& sourceDir, const std::string& targetD
         if (onFile) onFile(name);
         const std::string upper = plat::UpperCase(name);
         const bool absent = present.count(upper) == 0;
-        CopyResult r = CopyFile(from + name, to + name, warn, false, absent, &run);
+        // A name with trailing dots also leads to an entry without them.
+        const size_t dots = upper.find_last_not_of('.');
+        const bool dotless = dots == std::string::npos || dots + 1 == upper.size() ||
+                             present.count(upper.substr(0, dots + 1)) == 0;
+        CopyResult r = CopyResult::Copied;
+        if (absent && dotless && toDir.IsOpen() && entry.kind == plat::EntryKind::File) {
+            if (!CopyNewFileAt(fromDir, toDir, name, from + name, to + name, run))
+                r = CopyFile(from + name, to + name, warn, false, false, &run);
+        } else {
+            r = CopyFile(from + name, to + name, warn, false, absent, &run);
+        }
         if (r == CopyResult::Aborted) throw ECopyDir("Process aborted!");
         present.insert(upper);
     }

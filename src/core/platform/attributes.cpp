@@ -29,18 +29,21 @@ std::string NameOf(const std::string& hostPath) { return hostPath.substr(hostPat
 
 namespace detail {
 
-int StoredDosBits(const std::string& hostPath, bool* unsupported) {
+namespace {
+// getxattr or fgetxattr of user.DOSATTRIB: get(buffer, size).
+template <typename Get>
+int ReadDosBits(const Get& get, bool* unsupported) {
     // Samba's value is the text ("0x" and up to eight hex digits), a NUL and
     // its binary DOS info: some 64 bytes, which the buffer holds with room
     // to spare. A longer value is read at its own size rather than taken
     // for a missing one.
     char buf[256];
-    ssize_t n = getxattr(hostPath.c_str(), kDosAttrib, buf, sizeof buf - 1);
+    ssize_t n = get(buf, sizeof buf - 1);
     if (n < 0 && errno == ERANGE) {
-        const ssize_t size = getxattr(hostPath.c_str(), kDosAttrib, nullptr, 0);
+        const ssize_t size = get(nullptr, 0);
         if (size <= 0) return -1;
         std::vector<char> big(static_cast<size_t>(size) + 1);
-        n = getxattr(hostPath.c_str(), kDosAttrib, big.data(), big.size() - 1);
+        n = get(big.data(), big.size() - 1);
         if (n <= 0) return -1;
         big[static_cast<size_t>(n)] = 0;
         return ParseDosAttrib(big.data());
@@ -49,6 +52,16 @@ int StoredDosBits(const std::string& hostPath, bool* unsupported) {
     if (n <= 0) return -1;
     buf[n] = 0;
     return ParseDosAttrib(buf);
+}
+}  // namespace
+
+int StoredDosBits(const std::string& hostPath, bool* unsupported) {
+    return ReadDosBits(
+        [&](char* b, size_t n) { return getxattr(hostPath.c_str(), kDosAttrib, b, n); }, unsupported);
+}
+
+int StoredDosBitsOf(int fd) {
+    return ReadDosBits([&](char* b, size_t n) { return fgetxattr(fd, kDosAttrib, b, n); }, nullptr);
 }
 
 int ParseDosAttrib(const char* text) {
@@ -60,11 +73,11 @@ int ParseDosAttrib(const char* text) {
 }
 
 uint32_t HostAttributes(const std::string& hostPath, const std::string& name,
-                        const struct stat& st) {
+                        const struct stat& st, int fd) {
     uint32_t attr = 0;
     if (S_ISDIR(st.st_mode)) attr |= faDirectory;
     if (!(st.st_mode & S_IWUSR)) attr |= faReadOnly;
-    int stored = StoredDosBits(hostPath);
+    int stored = fd >= 0 ? StoredDosBitsOf(fd) : StoredDosBits(hostPath);
     if (stored < 0) {
         if (!S_ISDIR(st.st_mode)) attr |= faArchive;
     } else {

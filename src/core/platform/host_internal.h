@@ -21,13 +21,16 @@ bool FaultFires(FaultOp op, FileError& error);
 // renamed to); the directories leading to it are still resolved.
 std::optional<std::string> ResolveHost(const std::string& absWinPath, bool resolveLast);
 
-// DOS attribute bits of a host file from its stat data and stored bits.
+// DOS attribute bits of a host file from its stat data and stored bits
+// (read through fd when one is given, else by the path).
 uint32_t HostAttributes(const std::string& hostPath, const std::string& name,
-                        const struct stat& st);
+                        const struct stat& st, int fd = -1);
 // Stored hidden/system/archive bits from user.DOSATTRIB; -1 when absent.
 // The one reader of the value, for listings and single files alike;
 // *unsupported is set when the file system has no extended attributes.
 int StoredDosBits(const std::string& hostPath, bool* unsupported = nullptr);
+// The same, of an open file.
+int StoredDosBitsOf(int fd);
 int ParseDosAttrib(const char* text);  // "0x22" -> 0x22; -1 when not a number
 
 // Host path of a profile file name: a host path or a Windows-form path.
