@@ -73,6 +73,65 @@ bool TFileLoop::DeleteStep(const std::string& path) {
     return true;
 }
 
+void TFileLoop::CopyFiles(const TFileSet& set, const std::string& to, bool printer, bool warn) {
+    TCopyRun written;
+    std::string source, target;
+    Run(
+        set.Files.size(),
+        [&](size_t i) {
+            const TFileSetEntry& file = set.Files[i];
+            source = file.Path;
+            if (printer) {
+                target = to;
+            } else {
+                // A result window's name keeps its sub-directories below the
+                // destination; they are made when missing.
+                const bool absolute = file.Name.find(':') != std::string::npos;
+                const std::string relative = absolute ? std::string() : DirectoryPart(file.Name);
+                target = to + relative + FileNamePart(source);
+                if (!relative.empty()) MakeDirectoryPath(DirectoryPart(target));
+            }
+            return CopyOneFile(source, target, warn, printer, &written) == CopyResult::Aborted
+                       ? LoopStep::StopAll
+                       : LoopStep::Next;
+        },
+        [&](size_t, const std::string& error) { return CopyPrompt(error, source, target); });
+}
+
+void TFileLoop::MoveFiles(const TFileSet& set, const std::string& to, bool warn) {
+    // Two names from a result window may share a file name; the second must
+    // not silently replace the first, whose source is gone by then.
+    TCopyRun moved;
+    std::string source, target;
+    Run(
+        set.Files.size(),
+        [&](size_t i) {
+            source = set.Files[i].Path;
+            target = to + FileNamePart(source);
+            // Only a complete copy lets the source go: a failed or changed
+            // one raises before this and leaves it.
+            CopyResult r = CopyOneFile(source, target, warn, false, &moved);
+            if (r == CopyResult::Aborted) return LoopStep::StopAll;
+            if (r == CopyResult::Copied) DeleteStep(source);
+            return LoopStep::Next;
+        },
+        [&](size_t, const std::string& error) { return MovePrompt(error, source, target); });
+}
+
+void TFileLoop::EachPath(const TFileSet& set, const PathStep& step, const PathPrompt& promptText) {
+    std::string path;
+    PromptText prompt;
+    if (promptText) prompt = [&](size_t, const std::string& error) { return promptText(error, path); };
+    Run(
+        set.Files.size(),
+        [&](size_t i) {
+            path = set.Files[i].Path;
+            step(path);
+            return LoopStep::Next;
+        },
+        prompt);
+}
+
 std::string CopyPrompt(const std::string& error, const std::string& source,
                        const std::string& target) {
     return error + kCrLf + "Copying file: " + source + kCrLf + "to: " + target;

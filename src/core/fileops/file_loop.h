@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "core/fileops/file_set.h"
+
 // What the work on one row asks of the loop.
 enum class LoopStep { Next, StopAll };
 
@@ -39,6 +41,22 @@ public:
     // "Error: Deleteing file: " + path. True when the file was deleted;
     // AbortAll also sets CancelRequested.
     bool DeleteStep(const std::string& path);
+
+    // The runs over a file set, one row per file.
+    // Copies each file into the directory `to` under its file name; a name
+    // listed with directories (from a result window) keeps them below `to`,
+    // made when missing. With printer set, `to` is the port ("LPT1") and each
+    // file ends with a form feed. A file the run wrote is never replaced
+    // unasked; Cancel at the overwrite question stops the run.
+    void CopyFiles(const TFileSet& set, const std::string& to, bool printer, bool warn);
+    // Copies each file into `to` and deletes it once its copy is complete;
+    // two files of one name never replace each other unasked.
+    void MoveFiles(const TFileSet& set, const std::string& to, bool warn);
+    // Performs step on each file's path, in set order; a failure is put to
+    // the user with promptText's text (none: the exception's own text).
+    using PathStep = std::function<void(const std::string& path)>;
+    using PathPrompt = std::function<std::string(const std::string& error, const std::string& path)>;
+    void EachPath(const TFileSet& set, const PathStep& step, const PathPrompt& promptText);
 };
 
 // Error prompt texts: E + CR LF + what was being done.

@@ -65,26 +65,5 @@ void TFCopy::OKBtnClick() {
 }
 
 void TFCopy::CopyFiles(const std::string& to, bool printer) {
-    TCopyRun written;
-    std::string source, target;
-    Loop.Run(
-        Files().size(),
-        [&](size_t i) {
-            const TTaggedFile& file = Files()[i];
-            source = file.Path;
-            if (printer) {
-                target = to;
-            } else {
-                // A result window's name keeps its sub-directories below the
-                // destination; they are made when missing.
-                const bool absolute = file.Name.find(':') != std::string::npos;
-                const std::string relative = absolute ? std::string() : DirectoryPart(file.Name);
-                target = to + relative + FileNamePart(source);
-                if (!relative.empty()) MakeDirectoryPath(DirectoryPart(target));
-            }
-            return CopyOneFile(source, target, WarnOverwrite, printer, &written) == CopyResult::Aborted
-                       ? LoopStep::StopAll
-                       : LoopStep::Next;
-        },
-        [&](size_t, const std::string& error) { return CopyPrompt(error, source, target); });
+    Loop.CopyFiles(FileSet(), to, printer, WarnOverwrite);
 }

@@ -16,7 +16,7 @@
 #include "ui/frame/main_window.h"
 #include "core/settings/startup.h"
 
-std::vector<TTaggedFile> TaggedFilesOf(TMDIChild& window) {
+TFileSet FileSetOf(TMDIChild& window) {
     std::vector<std::string> names;
     window.GetTaggedNames(names);
     std::vector<int> indexes;
@@ -25,27 +25,18 @@ std::vector<TTaggedFile> TaggedFilesOf(TMDIChild& window) {
     // extension is listed with a dot its file does not have, and blanks at
     // the end of a name are part of it.
     const bool paired = indexes.size() == names.size();
-    const std::string dir = AddBackslash(window.GetDirectory());
-    std::vector<TTaggedFile> files;
-    files.reserve(names.size());
+    TFileSet set;
+    set.Directory = window.GetDirectory();
+    const std::string dir = AddBackslash(set.Directory);
+    set.Files.reserve(names.size());
     for (size_t k = 0; k < names.size(); ++k) {
         const std::string& name = names[k];
         std::string path = name.find(':') != std::string::npos ? name
                            : paired ? window.GetEntryPath(indexes[k])
                                     : dir + name;
-        files.push_back({name, path});
+        set.Files.push_back({name, path, paired ? window.GetEntrySize(indexes[k]) : 0});
     }
-    return files;
-}
-
-std::string FileNamePart(const std::string& path) {
-    size_t at = path.find_last_of("\\:");
-    return at == std::string::npos ? path : path.substr(at + 1);
-}
-
-std::string DirectoryPart(const std::string& path) {
-    size_t at = path.rfind('\\');
-    return at == std::string::npos ? std::string() : path.substr(0, at + 1);
+    return set;
 }
 
 TFileOperationDialog::TFileOperationDialog(const std::string& caption, int helpTopic,
@@ -92,11 +83,11 @@ TFileOperationDialog::TFileOperationDialog(const std::string& caption, int helpT
 }
 
 void TFileOperationDialog::TakeFiles(TMDIChild& source) {
-    files_ = TaggedFilesOf(source);
-    E_From->setText(QString::fromStdString(source.GetDirectory()));
+    files_ = FileSetOf(source);
+    E_From->setText(QString::fromStdString(files_.Directory));
     L_Count->setText(QString::number(source.GetTaggedCount()));
     LB1->clear();
-    for (const TTaggedFile& f : files_) LB1->addItem(QString::fromStdString(f.Name));
+    for (const TFileSetEntry& f : files_.Files) LB1->addItem(QString::fromStdString(f.Name));
 }
 
 QLayout* TFileOperationDialog::SourceRow(const QString& label) {
@@ -158,20 +149,7 @@ void TFileOperationDialog::Run(const std::function<void()>& operation,
 void TFileOperationDialog::RunOnEachPath(const PathStep& step, const PathPrompt& promptText,
                                          const std::function<void()>& beforeRefresh) {
     const std::string from = FromDirectory();
-    std::string path;
-    TFileLoop::PromptText prompt;
-    if (promptText) prompt = [&](size_t, const std::string& error) { return promptText(error, path); };
-    Run(
-        [&] {
-            Loop.Run(
-                Files().size(),
-                [&](size_t i) {
-                    path = Files()[i].Path;
-                    step(path);
-                    return LoopStep::Next;
-                },
-                prompt);
-        },
+    Run([&] { Loop.EachPath(files_, step, promptText); },
         [&] {
             if (beforeRefresh) beforeRefresh();
             if (Tmainform* form = MainForm()) form->RefreshWindowsShowing(from);

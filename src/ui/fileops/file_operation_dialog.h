@@ -17,20 +17,8 @@ class QListWidget;
 class QPushButton;
 class TMDIChild;
 
-// One tagged file: the name as the window lists it (a bare name, or a path
-// relative to the window's directory from a result window) and the full
-// path the window gives for it.
-struct TTaggedFile {
-    std::string Name;
-    std::string Path;
-};
-
-// The tagged files of a window, in list order.
-std::vector<TTaggedFile> TaggedFilesOf(TMDIChild& window);
-// Everything after the last backslash or colon.
-std::string FileNamePart(const std::string& path);
-// Everything up to and including the last backslash; "" when none.
-std::string DirectoryPart(const std::string& path);
+// The tagged files of a window, in list order, with its directory.
+TFileSet FileSetOf(TMDIChild& window);
 
 class TFileOperationDialog : public TCancelableDialog {
     Q_OBJECT
@@ -45,7 +33,7 @@ public:
     // OperationRunning and CancelRequested live here.
     TFileLoop Loop;
 
-    const std::vector<TTaggedFile>& Files() const { return files_; }
+    const TFileSet& FileSet() const { return files_; }
     // True from OK until the run has ended and the dialog closes.
     bool Running() const override { return running_; }
 
@@ -77,8 +65,8 @@ protected:
     // list order; a failure is put to the user with promptText's text (none:
     // the loop's own handling). At the end beforeRefresh, if any, then the
     // windows showing the "from" directory read it again.
-    using PathStep = std::function<void(const std::string& path)>;
-    using PathPrompt = std::function<std::string(const std::string& error, const std::string& path)>;
+    using PathStep = TFileLoop::PathStep;
+    using PathPrompt = TFileLoop::PathPrompt;
     void RunOnEachPath(const PathStep& step, const PathPrompt& promptText,
                        const std::function<void()>& beforeRefresh = nullptr);
     // The directory of the "from" edit with one trailing backslash.
@@ -95,7 +83,7 @@ protected:
 
 private:
     QWidget* initialFocus_ = nullptr;
-    std::vector<TTaggedFile> files_;
+    TFileSet files_;
     int helpTopic_;
     std::string cancelQuestion_;
     bool running_ = false;

@@ -46,22 +46,4 @@ void TFMove::OKBtnClick() {
         });
 }
 
-void TFMove::MoveFiles(const std::string& to) {
-    // Two names from a result window may share a file name; the second must
-    // not silently replace the first, whose source is gone by then.
-    TCopyRun moved;
-    std::string source, target;
-    Loop.Run(
-        Files().size(),
-        [&](size_t i) {
-            source = Files()[i].Path;
-            target = to + FileNamePart(source);
-            // Only a complete copy lets the source go: a failed or changed
-            // one raises before this and leaves it.
-            CopyResult r = CopyOneFile(source, target, WarnOverwrite, false, &moved);
-            if (r == CopyResult::Aborted) return LoopStep::StopAll;
-            if (r == CopyResult::Copied) Loop.DeleteStep(source);
-            return LoopStep::Next;
-        },
-        [&](size_t, const std::string& error) { return MovePrompt(error, source, target); });
-}
+void TFMove::MoveFiles(const std::string& to) { Loop.MoveFiles(FileSet(), to, WarnOverwrite); }

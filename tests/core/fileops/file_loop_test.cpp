@@ -36,38 +36,18 @@ protected:
     std::string Target(int i) const { return env.ReadFile("d/DST/F" + std::to_string(i) + ".DAT"); }
     bool TargetExists(int i) const { return env.Exists("d/DST/F" + std::to_string(i) + ".DAT"); }
 
-    // The copy dialog's loop over its rows.
+    // A file set of rows listed in C:\SRC, each with the path its window
+    // gives (blanks at the end of a listed name are not part of the file's).
+    static TFileSet Set(const std::vector<std::string>& rows) {
+        TFileSet set{"C:\\SRC", {}};
+        for (const auto& row : rows) set.Files.push_back({row, "C:\\SRC\\" + plat::TrimRight(row)});
+        return set;
+    }
+    // The copy and move dialogs' runs.
     void CopyRows(const std::vector<std::string>& rows, bool warn = false) {
-        const std::string from = "C:\\SRC\\", to = "D:\\DST\\";
-        std::string source, target;
-        loop.Run(
-            rows.size(),
-            [&](size_t i) {
-                source = from + plat::TrimRight(rows[i]);
-                target = to + plat::TrimRight(rows[i]);
-                return CopyOneFile(source, target, warn, false) == CopyResult::Aborted
-                           ? LoopStep::StopAll
-                           : LoopStep::Next;
-            },
-            [&](size_t, const std::string& error) { return CopyPrompt(error, source, target); });
+        loop.CopyFiles(Set(rows), "D:\\DST\\", false, warn);
     }
-
-    // The move dialog's loop: a complete copy, then the deletion step.
-    void MoveRows(const std::vector<std::string>& rows) {
-        const std::string from = "C:\\SRC\\", to = "D:\\DST\\";
-        std::string source, target;
-        loop.Run(
-            rows.size(),
-            [&](size_t i) {
-                source = from + rows[i];
-                target = to + rows[i];
-                CopyResult r = CopyOneFile(source, target, true, false);
-                if (r == CopyResult::Aborted) return LoopStep::StopAll;
-                if (r == CopyResult::Copied) loop.DeleteStep(source);
-                return LoopStep::Next;
-            },
-            [&](size_t, const std::string& error) { return MovePrompt(error, source, target); });
-    }
+    void MoveRows(const std::vector<std::string>& rows) { loop.MoveFiles(Set(rows), "D:\\DST\\", true); }
 
     TestEnv env;
     TProgressGauge gauge;
@@ -157,6 +137,34 @@ TEST_F(FileLoopTest, MoveNeverDeletesASourceWhoseCopyFailed) {
     MoveRows({"F3.DAT"});
     EXPECT_EQ(Source(3), data[3]);
     EXPECT_EQ(Target(3), "old");
+}
+
+TEST_F(FileLoopTest, AResultSetKeepsEachNamesDirectoriesAndNeverReplacesItsOwnCopies) {
+    env.WriteFile("c/SRC/A/X.TXT", "ax");
+    env.WriteFile("c/SRC/B/C/X.TXT", "bcx");
+    env.WriteFile("c/SRC/Z.TXT", "z");
+    const TFileSet set{"C:\\SRC",
+                       {{"A\\X.TXT", "C:\\SRC\\A\\X.TXT", 2},
+                        {"B\\C\\X.TXT", "C:\\SRC\\B\\C\\X.TXT", 3},
+                        {"C:\\SRC\\Z.TXT", "C:\\SRC\\Z.TXT", 1}}};
+    loop.CopyFiles(set, "D:\\DST\\", false, false);
+    EXPECT_TRUE(env.prompts.texts().empty());
+    EXPECT_EQ(env.ReadFile("d/DST/A/X.TXT"), "ax");
+    EXPECT_EQ(env.ReadFile("d/DST/B/C/X.TXT"), "bcx");
+    EXPECT_EQ(env.ReadFile("d/DST/Z.TXT"), "z");
+
+    // Moved into one directory, the two X.TXT meet: the second is asked
+    // about even without the warning, and No keeps both sources' bytes.
+    env.prompts.answers = {MsgResult::No};
+    loop.MoveFiles(set, "D:\\DST\\B\\", false);
+    EXPECT_EQ(env.prompts.texts(),
+              std::vector<std::string>{"File: D:\\DST\\B\\X.TXT\r\nAlready exists. Overwrite?"});
+    EXPECT_EQ(env.ReadFile("d/DST/B/X.TXT"), "ax");
+    EXPECT_FALSE(env.Exists("c/SRC/A/X.TXT"));
+    EXPECT_EQ(env.ReadFile("c/SRC/B/C/X.TXT"), "bcx");
+    EXPECT_EQ(env.ReadFile("d/DST/B/Z.TXT"), "z");
+    EXPECT_FALSE(env.Exists("c/SRC/Z.TXT"));
+    EXPECT_EQ(env.ReadFile("d/DST/B/C/X.TXT"), "bcx");
 }
 
 TEST_F(FileLoopTest, MoveOfAReadOnlyFileAsksAboutTheDeletion) {
