@@ -1,7 +1,10 @@
 // TSepDir's menus: those merged into the main window's menu bar (Tag,
 // Perform, Directory, Options, Viewers, Applications), the tree's and the
-// file list's context menus, and the rules that enable their items before
-// they open. An item whose dialog or window no part has registered yet
+// file list's context menus, and the one rule that enables their items.
+// Each command is one action, placed into every menu that offers it; only
+// where the context menu names a command differently (the tree's directory
+// items, the list's viewers) it has an action of its own, enabled by the
+// same rule. An item whose dialog or window no part has registered yet
 // stays disabled.
 #include <QAction>
 #include <QMdiArea>
@@ -73,33 +76,6 @@ void TSepDir::BuildMenus() {
     BuildListMenu();
 }
 
-void TSepDir::ConnectTagItems(QAction* all, QAction* reverse, QAction* none, QAction* date, QAction* size,
-                              QAction* wild, QAction* compare, QAction* search) {
-    OnTrigger(all, [this] { TagAll(); });
-    OnTrigger(reverse, [this] {
-        ToggleAll();
-        RepaintList();
-        UpdateStatus();
-    });
-    OnTrigger(none, [this] { TagNone(); });
-    OnTrigger(date, [this] { TagByDate(); });
-    OnTrigger(size, [this] {
-        RunDirCommand(Commands().TagBySize);
-        RepaintList();
-    });
-    OnTrigger(wild, [this] {
-        if (Commands().TagByWildcards)
-            RunDirCommand(Commands().TagByWildcards);
-        else if (main_)
-            main_->RunCommand(TMainCommand::TagByWildcards);
-        RepaintList();
-    });
-    OnTrigger(compare, [this] {
-        if (main_) main_->RunCommand(TMainCommand::ComparePaths);
-    });
-    OnTrigger(search, [this] { SearchText(); });
-}
-
 void TSepDir::BuildTagMenu() {
     TagMenu = TopMenu(this, "TagMenu", "&Tag");
     TagAllItem = Item(TagMenu, "TagAllItem", "&All");
@@ -113,43 +89,54 @@ void TSepDir::BuildTagMenu() {
     TagMenu->addSeparator();
     TagCompareItem = Item(TagMenu, "TagCompareItem", "&Compare Paths ...");
     TagSearchItem = Item(TagMenu, "TagSearchItem", "Search &Text ...");
-    ConnectTagItems(TagAllItem, TagReverseItem, TagNoneItem, TagDateItem, TagSizeItem, TagWildItem,
-                    TagCompareItem, TagSearchItem);
+    OnTrigger(TagAllItem, [this] { TagAll(); });
+    OnTrigger(TagReverseItem, [this] {
+        ToggleAll();
+        RepaintList();
+        UpdateStatus();
+    });
+    OnTrigger(TagNoneItem, [this] { TagNone(); });
+    OnTrigger(TagDateItem, [this] { TagByDate(); });
+    OnTrigger(TagSizeItem, [this] {
+        RunDirCommand(Commands().TagBySize);
+        RepaintList();
+    });
+    OnTrigger(TagWildItem, [this] {
+        if (Commands().TagByWildcards)
+            RunDirCommand(Commands().TagByWildcards);
+        else if (main_)
+            main_->RunCommand(TMainCommand::TagByWildcards);
+        RepaintList();
+    });
     OnTrigger(TagAttrItem, [this] { TagByAttribute(); });
-    connect(TagMenu, &QMenu::aboutToShow, this, [this] { RunReportingErrors([this] { UpdateTagState(); }); });
-}
-
-QList<QAction*> TSepDir::AddPerformItems(QMenu* menu, bool shortcuts, const char* prefix) {
-    auto name = [prefix](const char* base) { return QString(prefix) + base; };
-    auto key = [shortcuts](QKeySequence k) { return shortcuts ? k : QKeySequence(); };
-    QList<QAction*> items = {
-        Item(menu, name("CopyItem"), "&Copy ...", key(QKeySequence("Ctrl+C"))),
-        Item(menu, name("MoveItem"), "&Move ...", key(QKeySequence("Ctrl+M"))),
-        Item(menu, name("ShredItem"), "&Shred ..."),
-        Item(menu, name("DeleteItem"), "&Delete ...", key(QKeySequence("Ctrl+Del"))),
-        Item(menu, name("AttrItem"), "&Attributes ...", key(QKeySequence("Ctrl+A"))),
-        Item(menu, name("RenameItem"), "&Rename ...", key(QKeySequence("Ctrl+R")))};
-    OnTrigger(items[0], [this] { CopyTagged(); });
-    OnTrigger(items[1], [this] { MoveTagged(); });
-    OnTrigger(items[2], [this] { RunDirCommand(Commands().Shred); });
-    OnTrigger(items[3], [this] { DeleteTagged(); });
-    OnTrigger(items[4], [this] { SetAttributes(); });
-    OnTrigger(items[5], [this] { RenameTagged(); });
-    for (QAction* a : items) a->setEnabled(false);
-    return items;
+    OnTrigger(TagCompareItem, [this] {
+        if (main_) main_->RunCommand(TMainCommand::ComparePaths);
+    });
+    OnTrigger(TagSearchItem, [this] { SearchText(); });
+    connect(TagMenu, &QMenu::aboutToShow, this,
+            [this] { RunReportingErrors([this] { UpdateActions(TActionMoment::TagMenuOpening); }); });
 }
 
 void TSepDir::BuildPerformMenu() {
     PerformMenu = TopMenu(this, "PerformMenu", "&Perform");
-    const QList<QAction*> items = AddPerformItems(PerformMenu, true, "");
-    CopyItem = items[0];
-    MoveItem = items[1];
-    ShredItem = items[2];
-    DeleteItem = items[3];
-    AttrItem = items[4];
-    RenameItem = items[5];
-    connect(PerformMenu, &QMenu::aboutToShow, this,
-            [this] { RunReportingErrors([this] { UpdatePerformState(); }); });
+    CopyItem = Item(PerformMenu, "CopyItem", "&Copy ...", QKeySequence("Ctrl+C"));
+    MoveItem = Item(PerformMenu, "MoveItem", "&Move ...", QKeySequence("Ctrl+M"));
+    ShredItem = Item(PerformMenu, "ShredItem", "&Shred ...");
+    DeleteItem = Item(PerformMenu, "DeleteItem", "&Delete ...", QKeySequence("Ctrl+Del"));
+    AttrItem = Item(PerformMenu, "AttrItem", "&Attributes ...", QKeySequence("Ctrl+A"));
+    RenameItem = Item(PerformMenu, "RenameItem", "&Rename ...", QKeySequence("Ctrl+R"));
+    OnTrigger(CopyItem, [this] { CopyTagged(); });
+    OnTrigger(MoveItem, [this] { MoveTagged(); });
+    OnTrigger(ShredItem, [this] { RunDirCommand(Commands().Shred); });
+    OnTrigger(DeleteItem, [this] { DeleteTagged(); });
+    OnTrigger(AttrItem, [this] { SetAttributes(); });
+    OnTrigger(RenameItem, [this] { RenameTagged(); });
+    for (QAction* a : PerformMenu->actions()) {
+        a->setEnabled(false);
+        // The file list's context menu shows these items without their keys.
+        a->setShortcutVisibleInContextMenu(false);
+    }
+    connect(PerformMenu, &QMenu::aboutToShow, this, [this] { RunReportingErrors([this] { UpdateActions(); }); });
 }
 
 void TSepDir::BuildDirectoryMenu() {
@@ -166,8 +153,12 @@ void TSepDir::BuildDirectoryMenu() {
     DirRenameItem = Item(DirectoryMenu, "DirRenameItem", "Re&name directory ...");
     ConnectDirectoryItems(DirViewItem, DirViewNewItem, DirCopyItem, DirCreateItem, DirRemoveItem,
                           DirRenameItem, DirBackItem);
-    connect(DirectoryMenu, &QMenu::aboutToShow, this,
-            [this] { RunReportingErrors([this] { UpdateDirectoryState(); }); });
+    connect(DirectoryMenu, &QMenu::aboutToShow, this, [this] {
+        RunReportingErrors([this] {
+            PickTreeSelection();
+            UpdateActions();
+        });
+    });
 }
 
 void TSepDir::ConnectDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, QAction* create,
@@ -214,10 +205,8 @@ void TSepDir::BuildOptionsMenu() {
     // The drive bar is not part of the main window yet: there is nothing
     // to show.
     ShowDrivesItem->setEnabled(false);
-    connect(OptionsMenu, &QMenu::aboutToShow, this,
-            [this] { RunReportingErrors([this] { UpdateOptionsState(); }); });
-    connect(SortMenu, &QMenu::aboutToShow, this,
-            [this] { RunReportingErrors([this] { UpdateOptionsState(); }); });
+    for (QMenu* menu : {OptionsMenu, SortMenu})
+        connect(menu, &QMenu::aboutToShow, this, [this] { RunReportingErrors([this] { UpdateActions(); }); });
 }
 
 void TSepDir::BuildViewersMenu() {
@@ -226,8 +215,7 @@ void TSepDir::BuildViewersMenu() {
     ViewHexItem = Item(ViewersMenu, "ViewHexItem", "&Hex");
     ViewPicturesItem = Item(ViewersMenu, "ViewPicturesItem", "&Pictures");
     ConnectViewerItems(ViewAsciiItem, ViewHexItem, ViewPicturesItem);
-    connect(ViewersMenu, &QMenu::aboutToShow, this,
-            [this] { RunReportingErrors([this] { UpdateViewersState(); }); });
+    connect(ViewersMenu, &QMenu::aboutToShow, this, [this] { RunReportingErrors([this] { UpdateActions(); }); });
 }
 
 void TSepDir::ConnectViewerItems(QAction* ascii, QAction* hex, QAction* picture) {
@@ -295,37 +283,26 @@ void TSepDir::BuildListMenu() {
     ListAppMenu = SubMenu(ListMenu, "ListAppMenu", "&Applications");
     BuildAppItems(ListAppMenu, ListAppItems, ListAppMoreItem, false);
 
+    // The Tag items of the menu bar, with "&Single" first; "by Attribute"
+    // here opens the attribute dialog, as Perform's item does, so it is an
+    // item of its own.
     ListTagMenu = SubMenu(ListMenu, "ListTagMenu", "&Tag");
     ListTagSingleItem = Item(ListTagMenu, "ListTagSingleItem", "&Single");
-    ListTagAllItem = Item(ListTagMenu, "ListTagAllItem", "&All");
-    ListTagReverseItem = Item(ListTagMenu, "ListTagReverseItem", "&Reverse");
-    ListTagNoneItem = Item(ListTagMenu, "ListTagNoneItem", "&None");
+    ListTagMenu->addActions({TagAllItem, TagReverseItem, TagNoneItem});
     ListTagMenu->addSeparator();
-    ListTagDateItem = Item(ListTagMenu, "ListTagDateItem", "by &Date range ...");
-    ListTagSizeItem = Item(ListTagMenu, "ListTagSizeItem", "by &Size ...");
-    ListTagWildItem = Item(ListTagMenu, "ListTagWildItem", "by &Wildcards ...");
+    ListTagMenu->addActions({TagDateItem, TagSizeItem, TagWildItem});
     ListTagAttrItem = Item(ListTagMenu, "ListTagAttrItem", "by Attr&ibute ...");
     ListTagMenu->addSeparator();
-    ListTagCompareItem = Item(ListTagMenu, "ListTagCompareItem", "&Compare Paths ...");
-    ListTagSearchItem = Item(ListTagMenu, "ListTagSearchItem", "Search &Text ...");
+    ListTagMenu->addActions({TagCompareItem, TagSearchItem});
     OnTrigger(ListTagSingleItem, [this] {
         ToggleTag(GetCurrentIndex());
         RepaintList();
         UpdateStatus();
     });
-    ConnectTagItems(ListTagAllItem, ListTagReverseItem, ListTagNoneItem, ListTagDateItem, ListTagSizeItem,
-                    ListTagWildItem, ListTagCompareItem, ListTagSearchItem);
-    // Here "by Attribute" opens the attribute dialog, as Perform's item does.
     OnTrigger(ListTagAttrItem, [this] { SetAttributes(); });
 
     ListPerformMenu = SubMenu(ListMenu, "ListPerformMenu", "&Perform");
-    const QList<QAction*> perform = AddPerformItems(ListPerformMenu, false, "List");
-    ListCopyItem = perform[0];
-    ListMoveItem = perform[1];
-    ListShredItem = perform[2];
-    ListDeleteItem = perform[3];
-    ListAttrItem = perform[4];
-    ListRenameItem = perform[5];
+    ListPerformMenu->addActions(PerformMenu->actions());
 
     ListWildcardsItem = Item(ListMenu, "ListWildcardsItem", "&Wildcards ...");
     OnTrigger(ListWildcardsItem, [this] { ShowSetWildcards(*this); });
@@ -356,16 +333,63 @@ void TSepDir::StartApplication(QAction* item) {
 
 // ---------------------------------------------------------------- states
 
-void TSepDir::UpdatePerformState() {
-    const bool tagged = FileList.GetTaggedCount() > 0;
+void TSepDir::UpdateActions(TActionMoment moment) {
     const TDirCommands& c = Commands();
-    const bool available[6] = {bool(c.Copy),       bool(c.Move),       bool(c.Shred),
-                               bool(c.Delete),     bool(c.Attributes), bool(c.Rename)};
-    const QList<QAction*> lists[2] = {{CopyItem, MoveItem, ShredItem, DeleteItem, AttrItem, RenameItem},
-                                      {ListCopyItem, ListMoveItem, ListShredItem, ListDeleteItem,
-                                       ListAttrItem, ListRenameItem}};
-    for (const QList<QAction*>& items : lists)
-        for (int i = 0; i < 6; ++i) items[i]->setEnabled(tagged && available[i]);
+    const int row = GetCurrentIndex();
+    const bool tagged = FileList.GetTaggedCount() > 0;
+    const bool listEntries = FileList.GetEntryCount() > 0;
+    const bool splitWindows = main_ && main_->SplitWindowCount > 1;
+
+    // Perform: the tagged entries.
+    const std::pair<QAction*, bool> perform[] = {{CopyItem, bool(c.Copy)},     {MoveItem, bool(c.Move)},
+                                                 {ShredItem, bool(c.Shred)},   {DeleteItem, bool(c.Delete)},
+                                                 {AttrItem, bool(c.Attributes)}, {RenameItem, bool(c.Rename)}};
+    for (const auto& [item, available] : perform) item->setEnabled(tagged && available);
+
+    // Tag: the file list's menu asks for entries; the menu bar's, opening,
+    // offers its items on an empty list too.
+    const bool menuBar = moment == TActionMoment::TagMenuOpening;
+    const bool entries = menuBar || listEntries;
+    const bool wildcards = c.TagByWildcards || (main_ && main_->HasCommand(TMainCommand::TagByWildcards));
+    TagAllItem->setEnabled(entries);
+    TagReverseItem->setEnabled(entries);
+    TagNoneItem->setEnabled(entries && (menuBar || tagged));
+    TagDateItem->setEnabled(entries && c.TagByDate);
+    TagSizeItem->setEnabled(entries && c.TagBySize);
+    TagWildItem->setEnabled(entries && wildcards);
+    TagAttrItem->setEnabled(bool(c.TagByAttribute));
+    ListTagAttrItem->setEnabled(listEntries && c.Attributes);
+    TagCompareItem->setEnabled(entries && splitWindows && main_->HasCommand(TMainCommand::ComparePaths));
+    // The text search arrives with the searches.
+    TagSearchItem->setEnabled(false);
+
+    // Directory: the menu bar's items and the tree's, for SelectedDir.
+    SetDirectoryItems(DirViewItem, DirViewNewItem, DirCopyItem, DirCreateItem, DirRemoveItem, DirRenameItem,
+                      DirBackItem, !SelectedDir.empty(), true);
+    SetDirectoryItems(TreeViewItem, TreeViewNewItem, TreeCopyItem, TreeCreateItem, TreeRemoveItem,
+                      TreeRenameItem, TreeBackItem, treeMenuOnItem_, false);
+
+    // Viewers, the editor and "&Single" act on the current row (the file
+    // list's menu makes the row under the mouse current first).
+    const bool onRow = row >= 0 && row < FileList.GetListCount();
+    const std::pair<QAction*, bool> viewers[] = {
+        {ViewAsciiItem, main_ && main_->ShowTextViewer},   {ListViewAsciiItem, main_ && main_->ShowTextViewer},
+        {ViewHexItem, main_ && main_->ShowHexViewer},       {ListViewHexItem, main_ && main_->ShowHexViewer},
+        {ViewPicturesItem, main_ && main_->ViewPictureFile}, {ListViewPictureItem, main_ && main_->ViewPictureFile}};
+    for (const auto& [item, hook] : viewers) item->setEnabled(onRow && hook);
+    ListTagSingleItem->setText(onRow ? "&Single: " + MenuText(GetEntryName(row)) : QString("&Single: "));
+    ListTagSingleItem->setEnabled(onRow);
+    ListEditItem->setText(onRow ? "&Edit: " + MenuText(GetEntryName(row)) : QString("&Edit"));
+    ListEditItem->setEnabled(onRow && main_ && main_->EditFile);
+    ListNewFileItem->setEnabled(main_ && main_->HasCommand(TMainCommand::NewFile));
+
+    // Options: the sort items show the first sort key.
+    AllOptionsItem->setEnabled(main_ && main_->HasCommand(TMainCommand::WindowOptions));
+    const char first = Options.SortKeys.empty() ? ' ' : Options.SortKeys[0];
+    const char letters[] = "NEDS";
+    const QList<QAction*> sort = {SortNameItem,     SortTypeItem,     SortDateItem,     SortSizeItem,
+                                  ListSortNameItem, ListSortTypeItem, ListSortDateItem, ListSortSizeItem};
+    for (int i = 0; i < sort.size(); ++i) sort[i]->setChecked(letters[i % 4] == first);
 }
 
 void TSepDir::SetDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, QAction* create,
@@ -387,11 +411,7 @@ void TSepDir::SetDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, 
     back->setEnabled(current.size() > 3);
 }
 
-void TSepDir::UpdateDirectoryState() {
-    SelectedDir = DLB1->SelectedPath();
-    SetDirectoryItems(DirViewItem, DirViewNewItem, DirCopyItem, DirCreateItem, DirRemoveItem, DirRenameItem,
-                      DirBackItem, !SelectedDir.empty(), true);
-}
+void TSepDir::PickTreeSelection() { SelectedDir = DLB1->SelectedPath(); }
 
 void TSepDir::PrepareTreeMenu(const QPoint& point) {
     if (main_) main_->CancelDrag();
@@ -401,40 +421,8 @@ void TSepDir::PrepareTreeMenu(const QPoint& point) {
         DLB1->setCurrentItem(DLB1->itemAt(point));
         SelectedDir = path;
     }
-    SetDirectoryItems(TreeViewItem, TreeViewNewItem, TreeCopyItem, TreeCreateItem, TreeRemoveItem,
-                      TreeRenameItem, TreeBackItem, !path.empty(), false);
-}
-
-void TSepDir::UpdateTagState() {
-    const TDirCommands& c = Commands();
-    const bool wildcards = c.TagByWildcards || (main_ && main_->HasCommand(TMainCommand::TagByWildcards));
-    const bool compare = main_ && main_->HasCommand(TMainCommand::ComparePaths) && main_->SplitWindowCount > 1;
-    TagDateItem->setEnabled(bool(c.TagByDate));
-    TagSizeItem->setEnabled(bool(c.TagBySize));
-    TagWildItem->setEnabled(wildcards);
-    TagAttrItem->setEnabled(bool(c.TagByAttribute));
-    TagCompareItem->setEnabled(compare);
-    // The text search arrives with the searches.
-    TagSearchItem->setEnabled(false);
-}
-
-void TSepDir::UpdateOptionsState() {
-    AllOptionsItem->setEnabled(main_ && main_->HasCommand(TMainCommand::WindowOptions));
-    const char first = Options.SortKeys.empty() ? ' ' : Options.SortKeys[0];
-    const char letters[] = "NEDS";
-    const QList<QAction*> items = {SortNameItem,     SortTypeItem,     SortDateItem,     SortSizeItem,
-                                   ListSortNameItem, ListSortTypeItem, ListSortDateItem, ListSortSizeItem};
-    for (int i = 0; i < items.size(); ++i) items[i]->setChecked(letters[i % 4] == first);
-}
-
-void TSepDir::UpdateViewersState() {
-    const bool row = GetCurrentIndex() >= 0;
-    const QList<QAction*> ascii = {ViewAsciiItem, ListViewAsciiItem};
-    const QList<QAction*> hex = {ViewHexItem, ListViewHexItem};
-    const QList<QAction*> picture = {ViewPicturesItem, ListViewPictureItem};
-    for (QAction* a : ascii) a->setEnabled(row && main_ && main_->ShowTextViewer);
-    for (QAction* a : hex) a->setEnabled(row && main_ && main_->ShowHexViewer);
-    for (QAction* a : picture) a->setEnabled(row && main_ && main_->ViewPictureFile);
+    treeMenuOnItem_ = !path.empty();
+    UpdateActions();
 }
 
 void TSepDir::PrepareListMenu(const QPoint& point) {
@@ -446,39 +434,12 @@ void TSepDir::PrepareListMenu(const QPoint& point) {
         RepaintList();
         UpdateStatus();
     }
-    SetListMenuItems(row);
     LB1->SetCurrentRow(row);
+    ReadyListMenu();
     listMenuReady_ = true;
 }
 
-void TSepDir::SetListMenuItems(int row) {
-    const TDirCommands& c = Commands();
-    const bool entries = FileList.GetEntryCount() > 0;
-    const bool wildcards = c.TagByWildcards || (main_ && main_->HasCommand(TMainCommand::TagByWildcards));
-    ListTagAllItem->setEnabled(entries);
-    ListTagReverseItem->setEnabled(entries);
-    ListTagNoneItem->setEnabled(entries && FileList.GetTaggedCount() > 0);
-    ListTagDateItem->setEnabled(entries && c.TagByDate);
-    ListTagSizeItem->setEnabled(entries && c.TagBySize);
-    ListTagWildItem->setEnabled(entries && wildcards);
-    ListTagAttrItem->setEnabled(entries && c.Attributes);
-    ListTagSearchItem->setEnabled(false);
-    ListTagCompareItem->setEnabled(entries && main_ && main_->SplitWindowCount > 1 &&
-                                   main_->HasCommand(TMainCommand::ComparePaths));
-    UpdatePerformState();
-
-    const bool onRow = row >= 0 && row < FileList.GetListCount();
-    ListTagSingleItem->setText(onRow ? "&Single: " + MenuText(GetEntryName(row)) : QString("&Single: "));
-    ListTagSingleItem->setEnabled(onRow);
-    // The viewers and the editor act on the current row, which the menu's
-    // row becomes.
-    const QList<QAction*> viewers = {ListViewAsciiItem, ListViewHexItem, ListViewPictureItem};
-    const bool hooks[] = {main_ && main_->ShowTextViewer, main_ && main_->ShowHexViewer,
-                          main_ && main_->ViewPictureFile};
-    for (int i = 0; i < viewers.size(); ++i) viewers[i]->setEnabled(onRow && hooks[i]);
-    ListEditItem->setText(onRow ? "&Edit: " + MenuText(GetEntryName(row)) : QString("&Edit"));
-    ListEditItem->setEnabled(onRow && main_ && main_->EditFile);
-    ListNewFileItem->setEnabled(main_ && main_->HasCommand(TMainCommand::NewFile));
+void TSepDir::ReadyListMenu() {
     FillAppMenu(ListAppItems, ListAppMoreItem);
-    UpdateOptionsState();
+    UpdateActions();
 }

@@ -391,7 +391,7 @@ void TSepDir::ReverseAll() {
 }
 
 void TSepDir::UpdateStatus() {
-    UpdatePerformState();
+    UpdateActions();
     const std::string dir = GetDirectory();
     if (dir.empty()) return;
     const bool current = plat::SetCurrentDir(dir);
@@ -495,7 +495,7 @@ void TSepDir::ListPressed(const QPoint& point, Qt::MouseButton button, Qt::Keybo
 void TSepDir::PopupListMenu(const QPoint& point, bool byMouse) {
     if (!listMenuReady_) {
         if (main_) main_->CancelDrag();
-        SetListMenuItems(GetCurrentIndex());
+        ReadyListMenu();
     }
     listMenuReady_ = false;
     // From the keyboard the menu opens at the current row.
@@ -525,8 +525,8 @@ bool TSepDir::eventFilter(QObject* watched, QEvent* event) {
     }
     if ((watched == LB1 || watched == DLB1) && event->type() == QEvent::KeyPress)
         RunReportingErrors([this] {
-            UpdatePerformState();
-            UpdateDirectoryState();
+            PickTreeSelection();
+            UpdateActions();
         });
     if (watched == DLB1->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* e = static_cast<QMouseEvent*>(event);

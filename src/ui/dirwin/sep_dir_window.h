@@ -45,7 +45,8 @@ public:
     // click in the tree.
     std::string SelectedDir;
 
-    // ---- menus merged into the main window's menu bar
+    // ---- menus merged into the main window's menu bar; the file list's
+    // context menu shows the same Tag and Perform actions
     QMenu* TagMenu;
     QAction *TagAllItem, *TagReverseItem, *TagNoneItem, *TagDateItem, *TagSizeItem, *TagWildItem,
         *TagAttrItem, *TagCompareItem, *TagSearchItem;
@@ -64,21 +65,20 @@ public:
     QList<QAction*> AppItems;  // A1 .. A9
     QAction* AppMoreItem;
 
-    // ---- the tree's context menu
+    // ---- the tree's context menu: the Directory commands by other names
     QMenu* TreeMenu;
     QAction *TreeViewItem, *TreeViewNewItem, *TreeBackItem, *TreeCreateItem, *TreeRemoveItem,
         *TreeCopyItem, *TreeRenameItem;
 
-    // ---- the file list's context menu
+    // ---- the file list's context menu; its own items are those named
+    // differently from their menu-bar twins, and those it alone has
     QMenu* ListMenu;
     QMenu *ListEditMenu, *ListViewersMenu, *ListAppMenu, *ListTagMenu, *ListPerformMenu, *ListSortMenu;
     QAction *ListEditItem, *ListNewFileItem;
     QAction *ListViewAsciiItem, *ListViewHexItem, *ListViewPictureItem;
     QList<QAction*> ListAppItems;
     QAction* ListAppMoreItem;
-    QAction *ListTagSingleItem, *ListTagAllItem, *ListTagReverseItem, *ListTagNoneItem, *ListTagDateItem,
-        *ListTagSizeItem, *ListTagWildItem, *ListTagAttrItem, *ListTagCompareItem, *ListTagSearchItem;
-    QAction *ListCopyItem, *ListMoveItem, *ListShredItem, *ListDeleteItem, *ListAttrItem, *ListRenameItem;
+    QAction *ListTagSingleItem, *ListTagAttrItem;
     QAction* ListWildcardsItem;
     QAction *ListSortNameItem, *ListSortTypeItem, *ListSortDateItem, *ListSortSizeItem;
 
@@ -150,20 +150,27 @@ public:
     // A drag from this window is under way.
     bool Dragging() const { return dragging_; }
 
-    // ---- menu states (run before a menu opens)
-    void UpdatePerformState();
-    void UpdateDirectoryState();
-    void UpdateTagState();
-    void UpdateOptionsState();
-    void UpdateViewersState();
+    // ---- enabling
+    // The moment the enabling is computed at: the menu bar's Tag menu
+    // opening offers its items on an empty list; every other moment (a
+    // menu opening, a key press, activation, a status update) follows the
+    // file list's rule.
+    enum class TActionMoment { Other, TagMenuOpening };
+    // Enables (and checks, and captions) every item of the window's menus
+    // from its state: the one rule for all of them.
+    void UpdateActions(TActionMoment moment = TActionMoment::Other);
+    // SelectedDir := the tree's selected directory (the Directory menu
+    // opening, a key press).
+    void PickTreeSelection();
     // Readies the tree's context menu for a right click at a viewport point.
     void PrepareTreeMenu(const QPoint& point);
     // Readies the list's context menu for a right click at a viewport
-    // point: tags the row when nothing is tagged, enables the items and
-    // makes the row current.
+    // point: tags the row when nothing is tagged, makes the row current and
+    // enables the items.
     void PrepareListMenu(const QPoint& point);
-    // The list menu's items for the row the menu acts on (-1 none).
-    void SetListMenuItems(int row);
+    // Fills the list menu's applications and enables its items for the
+    // current row.
+    void ReadyListMenu();
     // The list's rows follow the entries (after the list changed).
     void SyncListRows();
 
@@ -185,11 +192,8 @@ private:
     void BuildTreeMenu();
     void BuildListMenu();
     // Item builders shared by the main menus and the context menus.
-    QList<QAction*> AddPerformItems(QMenu* menu, bool shortcuts, const char* prefix);
     QList<QAction*> AddSortItems(QMenu* menu, const char* prefix, const char* typeCaption);
     void BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more, bool numbered);
-    void ConnectTagItems(QAction* all, QAction* reverse, QAction* none, QAction* date, QAction* size,
-                         QAction* wild, QAction* compare, QAction* search);
     void ConnectDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, QAction* create,
                                QAction* remove, QAction* rename, QAction* back);
     void ConnectViewerItems(QAction* ascii, QAction* hex, QAction* picture);
@@ -211,6 +215,7 @@ private:
     char drive_ = 0;
     bool headerResized_ = false;
     bool listMenuReady_ = false;  // a right press readied the list menu
+    bool treeMenuOnItem_ = false;  // the tree's menu opened on a directory
     bool dragging_ = false;
     // What the drag over this window carries, read when it entered.
     const void* dragRead_ = nullptr;

@@ -161,14 +161,11 @@ void Tmainform::ConnectCommand(QAction* action, std::function<void()> fn) {
 // follow the active-window rules instead.
 void Tmainform::UpdateCommandEnabling() {
     FileApplications->setEnabled(HasCommand(TMainCommand::Applications));
-    SpeedBar->SB_AppList->setEnabled(HasCommand(TMainCommand::Applications));
     FileQuickDirs->setEnabled(HasCommand(TMainCommand::QuickDirectories));
-    SpeedBar->SB_QuickDir->setEnabled(HasCommand(TMainCommand::QuickDirectories));
     FileDriveInfo->setEnabled(HasCommand(TMainCommand::DriveInformation));
     FileGlobalOptions->setEnabled(HasCommand(TMainCommand::GlobalOptions));
     FileNewFile->setEnabled(HasCommand(TMainCommand::NewFile));
     FileDriveSearch->setEnabled(HasCommand(TMainCommand::DriveSearch));
-    SpeedBar->SB_DriveSearch->setEnabled(HasCommand(TMainCommand::DriveSearch));
     FileMultiSearch->setEnabled(HasCommand(TMainCommand::MultiDriveSearch));
     FileDo->setEnabled(HasCommand(TMainCommand::RunProgram));
 }
@@ -183,15 +180,17 @@ void Tmainform::ConnectSpeedBar() {
             if (TMDIChild* dir = ActiveDirectoryWindow()) (dir->*op)();
         });
     };
-    onClick(sb->SB_New, [this] { OpenDirectoryWindow(); });
-    onClick(sb->SB_DriveSearch, [this] { RunCommand(TMainCommand::DriveSearch); });
-    onClick(sb->SB_AppList, [this] {
-        RunCommand(TMainCommand::Applications);
-        ReloadCategoryBox();
-    });
+    // Buttons with a menu twin in the frame's menus are enabled with it,
+    // and most choose it.
+    TSpeedBar::Mirror(sb->SB_New, FileNew);
+    TSpeedBar::Mirror(sb->SB_DriveSearch, FileDriveSearch);
+    TSpeedBar::Mirror(sb->SB_AppList, FileApplications);
+    TSpeedBar::Mirror(sb->SB_QuickDir, FileQuickDirs);
+    TSpeedBar::Mirror(sb->SB_TileH, WindowTileH);
+    TSpeedBar::Mirror(sb->SB_TileV, WindowTileV);
+    TSpeedBar::Follow(sb->SB_Maximize, WindowMaximize);
     onDir(sb->SB_Copy, &TMDIChild::CopyTagged);
     onDir(sb->SB_Delete, &TMDIChild::DeleteTagged);
-    onClick(sb->SB_QuickDir, [this] { RunCommand(TMainCommand::QuickDirectories); });
     onClick(sb->SB_QuickAdd, [this] { RunCommand(TMainCommand::QuickAdd); });
     onDir(sb->SB_TagAll, &TMDIChild::TagAll);
     onDir(sb->SB_TagNone, &TMDIChild::TagNone);
@@ -202,8 +201,6 @@ void Tmainform::ConnectSpeedBar() {
     });
     onClick(sb->SB_Compare, [this] { RunCommand(TMainCommand::ComparePaths); });
     onClick(sb->SB_Options, [this] { RunCommand(TMainCommand::WindowOptions); });
-    onClick(sb->SB_TileH, [this] { TileHorizontal(); });
-    onClick(sb->SB_TileV, [this] { TileVertical(); });
     onClick(sb->SB_Maximize, [this] { MaximizeActive(); });
 
     connect(sb->CB_Sort, &QComboBox::activated, this,
@@ -293,9 +290,6 @@ void Tmainform::ActiveFormChange() {
     bool children = !MDIArea->subWindowList().isEmpty();
     for (QAction* a : {WindowCascade, WindowTileH, WindowTileV, WindowMaximize, WindowArrange})
         a->setEnabled(children);
-    SpeedBar->SB_TileH->setEnabled(children);
-    SpeedBar->SB_TileV->setEnabled(children);
-    SpeedBar->SB_Maximize->setEnabled(children);
     SpeedBar->CB_Sort->setEnabled(children);
     SpeedBar->E_Pattern->setEnabled(children);
 

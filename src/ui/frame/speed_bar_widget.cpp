@@ -1,5 +1,6 @@
 #include "ui/frame/speed_bar_widget.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -80,6 +81,16 @@ QToolButton* TSpeedBar::AddButton(const char* name, const char* hint) {
     b->setFocusPolicy(Qt::NoFocus);
     addWidget(b);
     return b;
+}
+
+void TSpeedBar::Follow(QToolButton* button, QAction* twin) {
+    button->setEnabled(twin->isEnabled());
+    connect(twin, &QAction::enabledChanged, button, &QWidget::setEnabled);
+}
+
+void TSpeedBar::Mirror(QToolButton* button, QAction* twin) {
+    Follow(button, twin);
+    connect(button, &QToolButton::clicked, twin, &QAction::trigger);
 }
 
 bool TSpeedBar::eventFilter(QObject* watched, QEvent* event) {

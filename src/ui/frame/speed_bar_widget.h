@@ -5,6 +5,7 @@
 
 #include <QToolBar>
 
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QMenu;
@@ -40,6 +41,11 @@ public:
     QAction* DockTop;
     QAction* DockBottom;
     QAction* DockHide;
+
+    // The button stands for its menu twin: enabled exactly when the twin
+    // is (Follow), and with Mirror a click chooses the twin.
+    static void Follow(QToolButton* button, QAction* twin);
+    static void Mirror(QToolButton* button, QAction* twin);
 
 signals:
     void PatternClicked();

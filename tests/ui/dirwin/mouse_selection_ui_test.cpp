@@ -36,8 +36,8 @@ struct MouseSelectionTest : SepDirUiTest {
         QTest::mouseRelease(w->LB1->viewport(), button, m, at);
     }
     static std::vector<bool> Perform(TSepDir* w) {
-        return {w->ListCopyItem->isEnabled(),   w->ListMoveItem->isEnabled(), w->ListShredItem->isEnabled(),
-                w->ListDeleteItem->isEnabled(), w->ListAttrItem->isEnabled(), w->ListRenameItem->isEnabled()};
+        return {w->CopyItem->isEnabled(),   w->MoveItem->isEnabled(), w->ShredItem->isEnabled(),
+                w->DeleteItem->isEnabled(), w->AttrItem->isEnabled(), w->RenameItem->isEnabled()};
     }
 };
 
@@ -92,7 +92,7 @@ TEST_F(MouseSelectionTest, ARightPressTagsTheRowOnlyWhenNothingIsTaggedAndReadie
     EXPECT_EQ(Perform(w), kAllOn);
     EXPECT_EQ(w->ListTagSingleItem->text(), "&Single: c.txt");
     EXPECT_TRUE(w->ListTagSingleItem->isEnabled());
-    EXPECT_TRUE(w->ListTagNoneItem->isEnabled());
+    EXPECT_TRUE(w->TagNoneItem->isEnabled());
 
     // Another row tagged already: the clicked row stays untagged, becomes
     // current, and the menu acts on the tagged row.
@@ -128,15 +128,15 @@ TEST_F(MouseSelectionTest, ARightPressBelowTheLastRowClearsTheCurrentRowAndDisab
         EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
     EXPECT_EQ(w->ListEditItem->text(), "&Edit");
     EXPECT_EQ(Perform(w), kAllOff);
-    EXPECT_FALSE(w->ListTagNoneItem->isEnabled());
-    EXPECT_TRUE(w->ListTagAllItem->isEnabled());  // there are entries
+    EXPECT_FALSE(w->TagNoneItem->isEnabled());
+    EXPECT_TRUE(w->TagAllItem->isEnabled());  // there are entries
 
     // Tags stay as they are.
     w->TagEntry(3);
     Press(w, Qt::RightButton, RowPoint(w, 30, x));
     EXPECT_EQ(w->GetTaggedCount(), 1);
     EXPECT_EQ(Perform(w), kAllOn);
-    EXPECT_TRUE(w->ListTagNoneItem->isEnabled());
+    EXPECT_TRUE(w->TagNoneItem->isEnabled());
     EXPECT_EQ(w->ListTagSingleItem->text(), "&Single: ");
 }
 
@@ -152,8 +152,8 @@ TEST_F(MouseSelectionTest, ARightPressMakesItsWindowActiveAndAnEmptyWindowDisabl
     TSepDir* e = Open("C:\\empty");
     ASSERT_EQ(e->GetEntryCount(), 0);
     Press(e, Qt::RightButton, RowPoint(e, 0, 40));
-    for (QAction* item : {e->ListTagAllItem, e->ListTagReverseItem, e->ListTagNoneItem, e->ListTagDateItem,
-                          e->ListTagSizeItem, e->ListTagWildItem, e->ListTagAttrItem, e->ListTagCompareItem,
+    for (QAction* item : {e->TagAllItem, e->TagReverseItem, e->TagNoneItem, e->TagDateItem,
+                          e->TagSizeItem, e->TagWildItem, e->ListTagAttrItem, e->TagCompareItem,
                           e->ListTagSingleItem})
         EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
 }

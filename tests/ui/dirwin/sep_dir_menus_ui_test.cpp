@@ -167,11 +167,11 @@ TEST_F(SepDirMenusTest, ListMouseAndContextMenuActOnTheRowUnderTheMouse) {
     EXPECT_EQ(w->GetCurrentIndex(), 2);
     EXPECT_EQ(w->ListTagSingleItem->text(), "&Single: a.txt");
     EXPECT_TRUE(w->ListTagSingleItem->isEnabled());
-    EXPECT_TRUE(w->ListCopyItem->isEnabled());
-    EXPECT_TRUE(w->ListTagNoneItem->isEnabled());
+    EXPECT_TRUE(w->CopyItem->isEnabled());
+    EXPECT_TRUE(w->TagNoneItem->isEnabled());
     EXPECT_EQ(w->ListEditItem->text(), "&Edit: a.txt");
     EXPECT_FALSE(w->ListEditItem->isEnabled());  // no editor yet
-    EXPECT_FALSE(w->ListTagCompareItem->isEnabled());  // one split window
+    EXPECT_FALSE(w->TagCompareItem->isEnabled());  // one split window
     EXPECT_TRUE(w->ListSortTypeItem->isChecked());  // "END"
     // Something tagged: another row stays untagged.
     w->PrepareListMenu(RowPoint(w, 3));
@@ -187,7 +187,7 @@ TEST_F(SepDirMenusTest, ListMouseAndContextMenuActOnTheRowUnderTheMouse) {
     EXPECT_FALSE(w->ListViewHexItem->isEnabled());
     EXPECT_EQ(w->ListEditItem->text(), "&Edit");
     EXPECT_EQ(w->GetTaggedCount(), 1);
-    w->ListTagReverseItem->trigger();
+    w->TagReverseItem->trigger();
     EXPECT_EQ(w->GetTaggedCount(), 3);
 }
 
@@ -234,7 +234,7 @@ TEST_F(SepDirMenusTest, DirectoryItemsFollowTheSelectionAndEveryWindowsDirectory
     Open("C:\\work\\sub");
     TSepDir* w = Open("C:\\");
     w->DLB1->SelectPath("C:\\work");
-    w->UpdateDirectoryState();
+    emit w->DirectoryMenu->aboutToShow();
     EXPECT_EQ(w->SelectedDir, "C:\\work");
     EXPECT_TRUE(w->DirViewItem->isEnabled());
     EXPECT_TRUE(w->DirViewNewItem->isEnabled());
@@ -243,25 +243,25 @@ TEST_F(SepDirMenusTest, DirectoryItemsFollowTheSelectionAndEveryWindowsDirectory
     EXPECT_FALSE(w->DirRenameItem->isEnabled());
     EXPECT_FALSE(w->DirBackItem->isEnabled());  // at the root
     w->DLB1->SelectPath("C:\\other");
-    w->UpdateDirectoryState();
+    emit w->DirectoryMenu->aboutToShow();
     EXPECT_TRUE(w->DirRemoveItem->isEnabled());
     EXPECT_TRUE(w->DirRenameItem->isEnabled());
     w->DirRemoveItem->trigger();
     EXPECT_EQ(calls.back(), "remove C:\\other");
     w->DLB1->SelectPath("C:\\");
-    w->UpdateDirectoryState();
+    emit w->DirectoryMenu->aboutToShow();
     EXPECT_FALSE(w->DirViewItem->isEnabled());  // it is the current directory
     EXPECT_FALSE(w->DirRemoveItem->isEnabled());  // a root
 
     // View goes there; the window re-reads and re-captions.
     w->DLB1->SelectPath("C:\\other");
-    w->UpdateDirectoryState();
+    emit w->DirectoryMenu->aboutToShow();
     w->DirViewItem->trigger();
     EXPECT_EQ(w->GetDirectory(), "C:\\other");
     EXPECT_EQ(w->windowTitle(), "C:\\other");
     EXPECT_EQ(w->GetEntryName(0), "o.txt");
     EXPECT_TRUE(w->DLB1->isEnabled());
-    w->UpdateDirectoryState();
+    emit w->DirectoryMenu->aboutToShow();
     EXPECT_TRUE(w->DirBackItem->isEnabled());
     w->DirBackItem->trigger();
     EXPECT_EQ(w->GetDirectory(), "C:\\");
@@ -270,7 +270,7 @@ TEST_F(SepDirMenusTest, DirectoryItemsFollowTheSelectionAndEveryWindowsDirectory
 
     // View new opens another window there.
     w->DLB1->SelectPath("C:\\work");
-    w->UpdateDirectoryState();
+    emit w->DirectoryMenu->aboutToShow();
     w->DirViewNewItem->trigger();
     auto* created = qobject_cast<TSepDir*>(form->ActiveChild());
     ASSERT_NE(created, w);
@@ -365,7 +365,7 @@ TEST_F(SepDirMenusTest, SortItemsViewersAndApplications) {
     TSepDir* w = Open("C:\\work");
     w->SortDateItem->trigger();
     EXPECT_EQ(w->Options.SortKeys, "D   ");
-    w->UpdateOptionsState();
+    emit w->OptionsMenu->aboutToShow();
     EXPECT_TRUE(w->SortDateItem->isChecked());
     EXPECT_FALSE(w->SortTypeItem->isChecked());
     w->ListSortNameItem->trigger();
@@ -374,14 +374,14 @@ TEST_F(SepDirMenusTest, SortItemsViewersAndApplications) {
 
     // Viewers: enabled with a current row and a viewer to show it in.
     std::vector<std::string> shown;
-    w->UpdateViewersState();
+    emit w->ViewersMenu->aboutToShow();
     EXPECT_FALSE(w->ViewAsciiItem->isEnabled());
     form->ShowTextViewer = [&](const std::string& p) { shown.push_back("text " + p); };
     form->ViewPictureFile = [&](const std::string& p) { shown.push_back("picture " + p); };
-    w->UpdateViewersState();
+    emit w->ViewersMenu->aboutToShow();
     EXPECT_FALSE(w->ViewAsciiItem->isEnabled());
     w->LB1->SetCurrentRow(0);
-    w->UpdateViewersState();
+    emit w->ViewersMenu->aboutToShow();
     EXPECT_TRUE(w->ViewAsciiItem->isEnabled());
     EXPECT_FALSE(w->ViewHexItem->isEnabled());
     w->ViewAsciiItem->trigger();

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -61,7 +62,7 @@ protected:
     template <class Dialog>
     void Perform(TSepDir* w, QAction* item, std::function<void(Dialog&)> answer) {
         form->BringToFront(w);
-        w->UpdatePerformState();
+        emit w->PerformMenu->aboutToShow();
         ASSERT_TRUE(item->isEnabled());
         bool opened = false;
         QTimer::singleShot(0, [&] {
