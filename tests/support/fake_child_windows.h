@@ -13,14 +13,11 @@
 
 class TFakeDirWindow : public TMDIChild {
 public:
-    explicit TFakeDirWindow(const std::string& directory, bool resultWindow = false)
-        : directory_(directory), result_(resultWindow) {
+    TFakeDirWindow(TFrameServices* frame, const std::string& directory, bool resultWindow = false)
+        : TMDIChild(frame), directory_(directory), result_(resultWindow) {
         setWindowTitle(QString::fromStdString(directory));
-        if (MainForm()) (result_ ? MainForm()->ResultWindowCount : MainForm()->SplitWindowCount) += 1;
     }
-    ~TFakeDirWindow() override {
-        if (MainForm()) (result_ ? MainForm()->ResultWindowCount : MainForm()->SplitWindowCount) -= 1;
-    }
+    bool IsResultWindow() const override { return result_; }
 
     // What the main window asked of this window.
     int reads = 0, treeReads = 0, statusUpdates = 0, repaints = 0, cancels = 0;
@@ -46,7 +43,7 @@ public:
     void SetupHeader() override {}
     void UpdateStatus() override {
         ++statusUpdates;
-        if (!MainForm()) return;
+        if (!Frame()) return;
         TDirectoryStatus s;
         s.EntryCount = FileList.GetEntryCount();
         s.EntryBytes = FileList.GetEntryBytes();
@@ -55,7 +52,7 @@ public:
         s.SortKeys = Options.SortKeys;
         s.Wildcards = Options.Wildcards;
         s.ResultWindow = result_;
-        MainForm()->ShowDirectoryStatus(s);
+        Frame()->ShowDirectoryStatus(s);
     }
     void RepaintList() override { ++repaints; }
     int GetCurrentIndex() override { return current; }
@@ -63,7 +60,7 @@ public:
     bool ApplyListFont() override { return false; }
     void CancelDrag() override {
         ++cancels;
-        if (MainForm()) MainForm()->DragSource = nullptr;
+        if (Frame()) Frame()->Drag().Source = nullptr;
     }
     void CopyTagged() override { ++copies; }
     void DeleteTagged() override { ++deletes; }

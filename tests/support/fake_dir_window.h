@@ -25,14 +25,16 @@
 class TTestDirWindow : public TMDIChild {
 public:
     // A split window on directory (Windows form).
-    explicit TTestDirWindow(const std::string& directory) : directory_(directory) {
+    explicit TTestDirWindow(const std::string& directory, TFrameServices* frame = nullptr)
+        : TMDIChild(frame), directory_(directory) {
         setWindowTitle(QString::fromStdString(directory));
         Options.A_Hidden = Options.A_System = true;
         ReadDirectory();
     }
     // A result window: files given by their paths relative to base.
-    TTestDirWindow(const std::string& base, const std::vector<std::string>& relative)
-        : directory_(base), relative_(relative), result_(true) {
+    TTestDirWindow(const std::string& base, const std::vector<std::string>& relative,
+                   TFrameServices* frame = nullptr)
+        : TMDIChild(frame), directory_(base), relative_(relative), result_(true) {
         setWindowTitle(QString::fromStdString(base));
         ReadDirectory();
     }
@@ -135,12 +137,12 @@ protected:
 
     // A split window on directory, added to the main window and active.
     TTestDirWindow* Open(const std::string& directory) {
-        auto* w = new TTestDirWindow(directory);
+        auto* w = new TTestDirWindow(directory, form.get());
         form->AddChild(w);
         return w;
     }
     TTestDirWindow* OpenResult(const std::string& base, const std::vector<std::string>& relative) {
-        auto* w = new TTestDirWindow(base, relative);
+        auto* w = new TTestDirWindow(base, relative, form.get());
         form->AddChild(w);
         return w;
     }

@@ -21,8 +21,8 @@
 
 class TFakeDirOpsWindow : public TMDIChild {
   public:
-    explicit TFakeDirOpsWindow(const std::string& directory)
-        : directory_(directory), selected_(directory) {
+    explicit TFakeDirOpsWindow(const std::string& directory, TFrameServices* frame = nullptr)
+        : TMDIChild(frame), directory_(directory), selected_(directory) {
         setWindowTitle(QString::fromStdString(directory));
         ReadDirectory();
         reads = 0;
@@ -81,7 +81,7 @@ struct DirOpsTest : ::testing::Test {
     // A window on directory (Windows form), added to the main window and
     // made active; its counters start at 0.
     TFakeDirOpsWindow* Open(const std::string& directory) {
-        auto* w = new TFakeDirOpsWindow(directory);
+        auto* w = new TFakeDirOpsWindow(directory, form.get());
         form->AddChild(w);
         w->reads = w->treeReads = w->statusUpdates = 0;
         return w;

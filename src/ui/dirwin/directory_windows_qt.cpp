@@ -2,12 +2,13 @@
 
 #include "ui/dirwin/sep_dir_window.h"
 #include "ui/tagging/set_wildcards_dialog.h"
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
 
-void InstallDirectoryWindows(Tmainform& form) {
-    form.NewDirectoryWindowFactory = [](Tmainform* main) -> TMDIChild* { return new TSepDir(main); };
+void InstallDirectoryWindows(TFrameServices& frame) {
+    frame.SetDirectoryWindowFactory(
+        [](TFrameServices& owner, int quickDir) -> TMDIChild* { return new TSepDir(&owner, quickDir); });
     // The pattern box edits the filter of the active split window.
-    form.RegisterCommand(TMainCommand::SetWildcards, [&form] {
-        if (auto* window = qobject_cast<TSepDir*>(form.ActiveDirectoryWindow())) ShowSetWildcards(*window);
+    frame.RegisterCommand(TMainCommand::SetWildcards, [&frame] {
+        if (auto* window = qobject_cast<TSepDir*>(frame.ActiveDirectoryWindow())) ShowSetWildcards(*window);
     });
 }

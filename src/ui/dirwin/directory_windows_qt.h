@@ -1,6 +1,6 @@
-// Registers the split directory window with the main window (the factory
-// of new directory windows and the commands that act on them).
+// Registers the split directory window with the frame (the factory of new
+// directory windows and the commands that act on them).
 #pragma once
 
-class Tmainform;
-void InstallDirectoryWindows(Tmainform& form);
+class TFrameServices;
+void InstallDirectoryWindows(TFrameServices& frame);

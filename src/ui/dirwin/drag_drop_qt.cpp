@@ -14,7 +14,8 @@
 #include "ui/fileops/directory_dialogs_qt.h"
 #include "ui/fileops/file_dialogs_qt.h"
 #include "core/platform/platform.h"
-#include "ui/frame/main_window.h"
+#include "core/seams/progress.h"
+#include "ui/dirwin/frame_services.h"
 #include "core/settings/startup.h"
 
 namespace {
@@ -42,7 +43,7 @@ std::vector<std::string> LocalFiles(const QList<QUrl>& urls) {
 void AfterTheDrop(const std::function<void()>& open) {
     QTimer::singleShot(0, qApp, [open] {
         RunReportingErrors(open);
-        if (Tmainform* form = MainForm()) form->StopProgress();
+        Progress().StopProgress();
     });
 }
 
@@ -97,16 +98,17 @@ void StartDrag(QWidget* source, QMimeData* data, int taggedCount) {
         delete drag;
 }
 
-void DropIntoDirectory(Tmainform& form, const std::string& dir) {
-    const QPointer<TMDIChild> source = form.DragSource;
+void DropIntoDirectory(TFrameServices& frame, const std::string& dir) {
+    const TDragState& drag = frame.Drag();
+    const QPointer<TMDIChild> source = drag.Source;
     if (!source) return;
-    const bool directory = form.DragIsDirectory, move = form.DragIsMove;
+    const bool directory = drag.IsDirectory, move = drag.IsMove;
     const std::string root = directory ? source->GetSelectedDirectory() : std::string();
     AfterTheDrop([source, directory, move, root, dir] {
         // The window may have closed before the dialog could open.
         if (!source) return;
         if (directory)
-            CopyDirectoryTo(root, dir);
+            CopyDirectoryTo(source->Frame(), root, dir);
         else if (move)
             OpenMoveDialog(*source, dir);
         else
@@ -114,9 +116,13 @@ void DropIntoDirectory(Tmainform& form, const std::string& dir) {
     });
 }
 
-void DropOutsideFiles(const std::vector<std::string>& files, const std::string& dir, bool move) {
-    AfterTheDrop([files, dir, move] {
-        TOutsideFiles source(files);
+void DropOutsideFiles(TFrameServices* frame, const std::vector<std::string>& files, const std::string& dir,
+                      bool move) {
+    // The frame may be gone by the time the dialog would open.
+    const QPointer<QWidget> frameAlive = frame ? frame->FrameWidget() : nullptr;
+    AfterTheDrop([frame, frameAlive, files, dir, move] {
+        if (frame && !frameAlive) return;
+        TOutsideFiles source(files, frame);
         if (move)
             OpenMoveDialog(source, dir);
         else

@@ -13,7 +13,7 @@
 class QDrag;
 class QMimeData;
 class QWidget;
-class Tmainform;
+class TFrameServices;
 
 // A drag between directory windows carries this format; its text names
 // the process and the dragged control, so that a drag from another running
@@ -45,11 +45,12 @@ std::function<void(QDrag* drag)>& DragLoop();
 void StartDrag(QWidget* source, QMimeData* data, int taggedCount);
 QPixmap DragPicture(int taggedCount);
 
-// Drop into directory dir, by the main window's drag state: the directory
+// Drop into directory dir, by the frame's drag state: the directory
 // copy of DragSource's selected directory, or the move or copy dialog for
 // DragSource's tagged files, preset with dir. The dialog opens once the drop
 // event is over; nothing opens when DragSource has closed by then.
-void DropIntoDirectory(Tmainform& form, const std::string& dir);
+void DropIntoDirectory(TFrameServices& frame, const std::string& dir);
 // The copy (move) dialog for files from another application, preset with
 // dir; it opens once the drop event is over.
-void DropOutsideFiles(const std::vector<std::string>& files, const std::string& dir, bool move);
+void DropOutsideFiles(TFrameServices* frame, const std::vector<std::string>& files, const std::string& dir,
+                      bool move);

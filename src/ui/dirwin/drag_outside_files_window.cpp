@@ -5,8 +5,8 @@
 #include "core/platform/errors.h"
 #include "core/platform/platform.h"
 
-TOutsideFiles::TOutsideFiles(std::vector<std::string> files)
-    : files_(std::move(files)), directory_(CommonDirectory(files_)) {
+TOutsideFiles::TOutsideFiles(std::vector<std::string> files, TFrameServices* frame)
+    : TMDIChild(frame), files_(std::move(files)), directory_(CommonDirectory(files_)) {
     oneDirectory_ = !directory_.empty();
     for (const std::string& f : files_)
         if (!plat::SameText(ParentDirectory(f), directory_)) oneDirectory_ = false;

@@ -13,8 +13,8 @@
 class TOutsideFiles : public TMDIChild {
     Q_OBJECT
 public:
-    // files: full Windows-form paths.
-    explicit TOutsideFiles(std::vector<std::string> files);
+    // files: full Windows-form paths; frame: where the dialogs open.
+    explicit TOutsideFiles(std::vector<std::string> files, TFrameServices* frame = nullptr);
 
     // The directory holding every file.
     std::string GetDirectory() override { return directory_; }

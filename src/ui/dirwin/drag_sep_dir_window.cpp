@@ -1,7 +1,6 @@
 // TSepDir's dragging: files dragged from the list, directories from the
 // tree, the splitter, and what the window takes when something is dropped
-// on it. The main window holds the drag state: DragSource, DragIsDirectory,
-// DragIsMove.
+// on it. The frame holds the drag state (TFrameServices::Drag).
 #include <QDropEvent>
 #include <QPointer>
 #include <cstdlib>
@@ -10,7 +9,7 @@
 #include "ui/dirwin/dir_tree_widget.h"
 #include "ui/dirwin/file_list_view.h"
 #include "ui/dirwin/sep_dir_window.h"
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
 
 namespace {
 
@@ -44,11 +43,11 @@ void TSepDir::StartFileDrag(Qt::KeyboardModifiers modifiers) {
         FileList.TagAll();
     else if (!IsTagged(row))
         TagEntry(row);  // tags already set stay
-    main_->DragIsMove = (modifiers & Qt::ControlModifier) != 0;
-    main_->DragIsDirectory = false;
+    main_->Drag().IsMove = (modifiers & Qt::ControlModifier) != 0;
+    main_->Drag().IsDirectory = false;
     RepaintList();
     UpdateStatus();
-    main_->DragSource = this;
+    main_->Drag().Source = this;
 
     std::vector<std::string> paths;
     for (int i = FirstTagged(); i != -1; i = NextTagged(i)) paths.push_back(GetEntryPath(i));
@@ -57,11 +56,11 @@ void TSepDir::StartFileDrag(Qt::KeyboardModifiers modifiers) {
 
 void TSepDir::StartDirectoryDrag() {
     if (!main_) return;
-    main_->DragIsMove = false;
-    main_->DragIsDirectory = true;
+    main_->Drag().IsMove = false;
+    main_->Drag().IsDirectory = true;
     DLB1->viewport()->update();
     UpdateStatus();
-    main_->DragSource = this;
+    main_->Drag().Source = this;
     RunDrag(DLB1, MakeDragData(TDragKind::Tree, {GetSelectedDirectory()}));
 }
 
@@ -86,11 +85,11 @@ TDragFacts TSepDir::DragFacts(TDropTarget target, const QDropEvent& event) {
     if (f.Kind == TDragKind::Outside) {
         for (const std::string& file : dragData_.OutsideFiles) f.SourceDirs.push_back(ParentDirectory(file));
         f.Move = (event.modifiers() & Qt::ControlModifier) != 0;
-    } else if (main_ && main_->DragSource) {
-        TMDIChild* source = main_->DragSource;
+    } else if (main_ && main_->Drag().Source) {
+        TMDIChild* source = main_->Drag().Source;
         f.SourceAlive = true;
         f.FromThisWindow = source == this;
-        f.Move = main_->DragIsMove;
+        f.Move = main_->Drag().IsMove;
         f.SourceDirs.push_back(f.Kind == TDragKind::Tree ? source->GetSelectedDirectory() : source->GetDirectory());
     }
     const QPoint at = event.position().toPoint();
@@ -130,11 +129,11 @@ void TSepDir::Drop(TDropTarget target, QDropEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
     if (facts.Kind == TDragKind::Outside) {
-        DropOutsideFiles(outside, facts.TargetDir, facts.Move);
+        DropOutsideFiles(main_, outside, facts.TargetDir, facts.Move);
         return;
     }
     if (decision.Action != TDropAction::Nothing) DropIntoDirectory(*main_, facts.TargetDir);
-    main_->DragSource = nullptr;
+    main_->Drag().Source = nullptr;
 }
 
 // ---------------------------------------------------------------- the splitter

@@ -11,7 +11,9 @@
 #include "core/filelist/dir_commands.h"
 #include "core/platform/platform.h"
 #include "core/settings/app_ini.h"
-#include "ui/frame/main_window.h"
+#include "core/seams/progress.h"
+#include "ui/dirwin/frame_services.h"
+#include "ui/frame/display_settings.h"
 #include "core/seams/prompter.h"
 
 namespace {
@@ -87,13 +89,14 @@ void TMDIChild::DrawEntry(QPainter& painter, int index, QHeaderView* header, QSt
     const QFont listFont = painter.font();
     QColor textColour = palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
     QFont rowFont = listFont;
-    Tmainform* main = MainForm();
-    if (main && IsExecutableExt(FileList.Entry(index).Ext)) {
-        textColour = main->ExeColor;
-        rowFont.setBold(main->ExeBold);
-        rowFont.setItalic(main->ExeItalic);
-        rowFont.setUnderline(main->ExeUnderline);
-        rowFont.setStrikeOut(main->ExeStrikeout);
+    TFrameServices* frame = Frame();
+    if (frame && IsExecutableExt(FileList.Entry(index).Ext)) {
+        const TDisplaySettings& display = frame->Display();
+        textColour = display.ExeColor;
+        rowFont.setBold(display.ExeBold);
+        rowFont.setItalic(display.ExeItalic);
+        rowFont.setUnderline(display.ExeUnderline);
+        rowFont.setStrikeOut(display.ExeStrikeout);
     }
     painter.setFont(rowFont);
     painter.setPen(textColour);
@@ -114,8 +117,8 @@ void TMDIChild::DrawEntry(QPainter& painter, int index, QHeaderView* header, QSt
         x += width;
     }
 
-    if (main) {
-        const QPixmap& mark = FileList.Entry(index).Tagged ? main->B_CHECK : main->B_NOCHECK;
+    if (frame) {
+        const QPixmap& mark = frame->TagMark(FileList.Entry(index).Tagged);
         const int top = rect.top() + std::max(0, (rect.height() - mark.height()) / 2);
         painter.drawPixmap(rect.left() + QFontMetrics(listFont).horizontalAdvance('A'), top, mark);
     }
@@ -142,15 +145,15 @@ void TMDIChild::OpenEntry(int index) { ShellEntry("open", index); }
 void TMDIChild::PrintEntry(int index) { ShellEntry("print", index); }
 
 void TMDIChild::EditEntry(int index) {
-    Tmainform* main = MainForm();
-    if (main && main->EditFile && index >= 0 && index < FileList.GetListCount())
-        main->EditFile(GetEntryPath(index));
+    TFrameServices* frame = Frame();
+    if (frame && frame->EditFile && index >= 0 && index < FileList.GetListCount())
+        frame->EditFile(GetEntryPath(index));
 }
 
 void TMDIChild::ViewPicture(int index) {
-    Tmainform* main = MainForm();
-    if (main && main->ViewPictureFile && index >= 0 && index < FileList.GetListCount())
-        main->ViewPictureFile(GetEntryPath(index));
+    TFrameServices* frame = Frame();
+    if (frame && frame->ViewPictureFile && index >= 0 && index < FileList.GetListCount())
+        frame->ViewPictureFile(GetEntryPath(index));
 }
 
 void TMDIChild::ViewIfPicture(int index) {
@@ -168,7 +171,7 @@ void TMDIChild::ViewIfPicture(int index) {
 void TMDIChild::RunDirCommand(const std::function<void(TMDIChild&)>& command) {
     if (!command) return;
     command(*this);
-    if (Tmainform* main = MainForm()) main->StopProgress();
+    Progress().StopProgress();
 }
 
 void TMDIChild::RenameTagged() { RunDirCommand(DirCommands().Rename); }

@@ -23,7 +23,12 @@ class QRect;
 class TMDIChild : public TMDIFileBase {
     Q_OBJECT
 public:
-    explicit TMDIChild(QWidget* parent = nullptr) : TMDIFileBase(parent) {}
+    explicit TMDIChild(TFrameServices* frame = nullptr, QWidget* parent = nullptr)
+        : TMDIFileBase(frame, parent) {}
+
+    // A search result window rather than a split window; the frame counts
+    // the two kinds apart.
+    virtual bool IsResultWindow() const { return false; }
 
     int DragStartX = 0, DragStartY = 0;  // last left-button press in the list or tree
     bool Closing = false;                // the window is closing; layout does nothing
@@ -53,7 +58,7 @@ public:
     // 11. Draws one row of the file list: background (selection colour when
     // selected), the columns of DFields at the header's section positions in
     // the painter's font (executables in the main window's colour and
-    // styles), and the tag mark.
+    // styles of the frame's display settings), and the tag mark.
     virtual void DrawEntry(QPainter& painter, int index, QHeaderView* header, QStyle::State state,
                            const QRect& rect);
     // 12. Whether a change at path (compared without regard to case)
@@ -109,7 +114,7 @@ public:
     // Rebuilds the column header from the options and the stored widths.
     virtual void SetupHeader() = 0;
     // Writes the window's figures, sort key, patterns and button states into
-    // the main window (Tmainform::ShowDirectoryStatus).
+    // the frame (TFrameServices::ShowDirectoryStatus).
     virtual void UpdateStatus() = 0;
 
     // 45. Opens the entry with its associated program; failures are said
@@ -127,7 +132,7 @@ public:
     virtual int GetCurrentIndex() = 0;
     // 51. Nothing here; the split window re-reads its directory tree.
     virtual void UpdateTree() {}
-    // 52. Takes the main window's list font; true when it changed.
+    // 52. Takes the display settings' list font; true when it changed.
     virtual bool ApplyListFont() = 0;
     // 53. Ends a drag from this window without a drop.
     virtual void CancelDrag() = 0;
@@ -154,7 +159,7 @@ protected:
     // Writes the widths of every shown section under their captions.
     void SaveColumnWidths(QHeaderView* header, const std::string& section);
     // Runs a dialog a part has registered (nothing when none has); the
-    // main window's gauge is hidden afterwards.
+    // progress gauge is hidden afterwards.
     void RunDirCommand(const std::function<void(TMDIChild&)>& command);
     // Shell "open" or "print" of an entry, with the two failure messages.
     void ShellEntry(const std::string& verb, int index);

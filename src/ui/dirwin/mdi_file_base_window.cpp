@@ -3,17 +3,16 @@
 #include <QAction>
 #include <QCloseEvent>
 
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
 
-TMDIFileBase::TMDIFileBase(QWidget* parent) : QMdiSubWindow(parent) {
+TMDIFileBase::TMDIFileBase(TFrameServices* frame, QWidget* parent) : QMdiSubWindow(parent), frame_(frame) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
 TMDIFileBase::~TMDIFileBase() = default;
 
 void TMDIFileBase::FillAppMenu(const QList<QAction*>& items, QAction* more) {
-    Tmainform* main = MainForm();
-    LayOutAppMenu(main ? main->ApplicationsInCategory() : std::vector<std::string>(), items, more);
+    LayOutAppMenu(frame_ ? frame_->ApplicationsInCategory() : std::vector<std::string>(), items, more);
 }
 
 void TMDIFileBase::LayOutAppMenu(const std::vector<std::string>& names,

@@ -10,6 +10,7 @@
 
 class QAction;
 class QMenu;
+class TFrameServices;
 
 // A menu that a child contributes to the main window's menu bar while it is
 // the active child. Menus are ordered by group; a child menu whose group
@@ -22,11 +23,15 @@ struct TMergeMenu {
 class TMDIFileBase : public QMdiSubWindow {
     Q_OBJECT
 public:
-    explicit TMDIFileBase(QWidget* parent = nullptr);
+    // frame: what the window may ask of the frame holding it (none
+    // outside a frame).
+    explicit TMDIFileBase(TFrameServices* frame = nullptr, QWidget* parent = nullptr);
     ~TMDIFileBase() override;
 
+    TFrameServices* Frame() const { return frame_; }
+
     // 1. Fills an Applications menu: items A1..A9 get "&k: name" of the
-    // applications in the main window's current category and carry k-1 as
+    // applications in the frame's current category and carry k-1 as
     // their data; the rest are hidden; More shows when there are over nine.
     virtual void FillAppMenu(const QList<QAction*>& items, QAction* more);
     // 2. Whether the window may close; the editor asks to save here.
@@ -51,4 +56,7 @@ public:
 protected:
     // QuerySave decides whether a close request goes on.
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    TFrameServices* frame_;
 };

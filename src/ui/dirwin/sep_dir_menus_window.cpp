@@ -17,7 +17,7 @@
 #include "ui/dirwin/sep_dir_window.h"
 #include "core/platform/platform.h"
 #include "ui/tagging/set_wildcards_dialog.h"
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
 #include "core/settings/startup.h"
 
 namespace {
@@ -338,7 +338,7 @@ void TSepDir::UpdateActions(TActionMoment moment) {
     const int row = GetCurrentIndex();
     const bool tagged = FileList.GetTaggedCount() > 0;
     const bool listEntries = FileList.GetEntryCount() > 0;
-    const bool splitWindows = main_ && main_->SplitWindowCount > 1;
+    const bool splitWindows = main_ && main_->SplitWindowCount() > 1;
 
     // Perform: the tagged entries.
     const std::pair<QAction*, bool> perform[] = {{CopyItem, bool(c.Copy)},     {MoveItem, bool(c.Move)},

@@ -18,7 +18,8 @@
 #include "core/platform/errors.h"
 #include "core/platform/platform.h"
 #include "core/settings/app_ini.h"
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
+#include "ui/frame/display_settings.h"
 #include "core/seams/prompter.h"
 #include "core/settings/quilby_options.h"
 #include "core/settings/startup.h"
@@ -98,12 +99,9 @@ EInOutError PathError(const std::string& dir) {
 
 // ---------------------------------------------------------------- creation
 
-TSepDir::TSepDir(Tmainform* main) : TMDIChild(nullptr), main_(main) {
+TSepDir::TSepDir(TFrameServices* frame, int quickDir) : TMDIChild(frame), main_(frame), quickDir_(quickDir) {
     Closing = false;
-    if (main_) {
-        setFont(main_->ListFont);
-        main_->SplitWindowCount += 1;
-    }
+    if (main_) setFont(main_->Display().ListFont);
     BuildControls();
     BuildMenus();
 
@@ -124,17 +122,14 @@ TSepDir::TSepDir(Tmainform* main) : TMDIChild(nullptr), main_(main) {
 }
 
 TSepDir::~TSepDir() {
-    if (main_) {
-        main_->SplitWindowCount -= 1;
-        if (main_->DragSource == this) main_->DragSource = nullptr;
-    }
+    if (main_ && main_->Drag().Source == this) main_->Drag().Source = nullptr;
 }
 
 std::string TSepDir::StartDirectory() {
     std::string start = plat::GetCurrentDir();
-    if (main_ && main_->QuickDirToOpen >= 0 && QuickDirectoryLookup) {
+    if (quickDir_ >= 0 && QuickDirectoryLookup) {
         std::string dir, wildcards;
-        if (QuickDirectoryLookup(main_->QuickDirToOpen, dir, wildcards)) {
+        if (QuickDirectoryLookup(quickDir_, dir, wildcards)) {
             const std::string full = plat::ExpandFileName(dir);
             if (!full.empty() && plat::FindDrive(full[0]) && plat::SetCurrentDir(full)) {
                 start = plat::GetCurrentDir();
@@ -274,7 +269,7 @@ void TSepDir::DirectoryChanged(const std::string& dir) {
 void TSepDir::SetCaptionFor(const std::string& dir) {
     std::vector<std::pair<std::string, int>> others;
     if (main_)
-        for (QMdiSubWindow* w : main_->MDIChildren())
+        for (TMDIChild* w : main_->DirectoryWindowsInOrder())
             if (auto* other = qobject_cast<TSepDir*>(w); other && other != this)
                 others.emplace_back(other->CaptionBase, other->WindowNumber);
     WindowNumber = NextWindowNumber(others, dir);
@@ -322,15 +317,16 @@ void TSepDir::ViewNew() {
 
 void TSepDir::TreeRightClick(const QPoint& point, Qt::KeyboardModifiers modifiers) {
     if (!main_) return;
-    if (main_->RD_Menu) {
+    const TDisplaySettings& display = main_->Display();
+    if (display.RD_Menu) {
         PrepareTreeMenu(point);
         TreeMenu->popup(DLB1->viewport()->mapToGlobal(point));
         return;
     }
-    if (!main_->RDJump) return;
+    if (!display.RDJump) return;
     const std::string path = DLB1->PathAt(point);
     if (path.empty()) {
-        if (main_->RDBack) BackOneLevel();
+        if (display.RDBack) BackOneLevel();
     } else if (modifiers & Qt::ControlModifier) {
         if (!plat::SetCurrentDir(path)) throw PathError(path);
         main_->OpenDirectoryWindow();
@@ -411,14 +407,15 @@ void TSepDir::UpdateStatus() {
 bool TSepDir::ApplyListFont() {
     if (!main_) return false;
     plat::SetCurrentDir(GetDirectory());
+    const QFont& listFont = main_->Display().ListFont;
     QFont f = font();
     bool changed = false;
-    if (f.family() != main_->ListFont.family()) {
-        f.setFamily(main_->ListFont.family());
+    if (f.family() != listFont.family()) {
+        f.setFamily(listFont.family());
         changed = true;
     }
-    if (f.pointSize() != main_->ListFont.pointSize()) {
-        f.setPointSize(main_->ListFont.pointSize());
+    if (f.pointSize() != listFont.pointSize()) {
+        f.setPointSize(listFont.pointSize());
         changed = true;
     }
     if (!changed) return false;
@@ -432,7 +429,7 @@ bool TSepDir::ApplyListFont() {
 void TSepDir::CancelDrag() {
     // Ends the toolkit's drag loop without a drop.
     if (dragging_) QDrag::cancel();
-    if (main_ && main_->DragSource == this) main_->DragSource = nullptr;
+    if (main_ && main_->Drag().Source == this) main_->Drag().Source = nullptr;
 }
 
 void TSepDir::ListKeyReleased(int key, Qt::KeyboardModifiers modifiers) {
@@ -464,7 +461,7 @@ void TSepDir::ListKeyReleased(int key, Qt::KeyboardModifiers modifiers) {
 
 void TSepDir::ListDoubleClicked(int row) {
     if (row < 0) return;
-    if (main_ && main_->DBLClickRun) {
+    if (main_ && main_->Display().DBLClickRun) {
         OpenEntry(row);
         return;
     }

@@ -20,14 +20,14 @@ class QHeaderView;
 class QMenu;
 class TDirTree;
 class TFileListView;
-class Tmainform;
+class TFrameServices;
 
 class TSepDir : public TMDIChild {
     Q_OBJECT
 public:
-    // Opens on the main window's waiting quick directory (QuickDirToOpen)
-    // when there is one, else on the process's current directory.
-    explicit TSepDir(Tmainform* main);
+    // Opens on quick directory quickDir when there is one (>= 0), else on
+    // the process's current directory.
+    explicit TSepDir(TFrameServices* frame, int quickDir = -1);
     ~TSepDir() override;
 
     // Looks up quick directory index: its directory and wildcards; false
@@ -211,7 +211,8 @@ private:
     // Runs the drag of control's data (the drag state is set).
     void RunDrag(QWidget* control, QMimeData* data);
 
-    QPointer<Tmainform> main_;
+    TFrameServices* main_;  // the frame holding the window; it outlives it
+    int quickDir_ = -1;
     char drive_ = 0;
     bool headerResized_ = false;
     bool listMenuReady_ = false;  // a right press readied the list menu

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/fileops/file_primitives.h"
-#include "ui/frame/main_window.h"
+#include "core/fileops/change_notifier.h"
 #include "core/settings/startup.h"
 
 TFCopy::TFCopy(TMDIChild& source, const std::optional<std::string>& preset, QWidget* parent)
@@ -55,12 +55,10 @@ void TFCopy::OKBtnClick() {
                                             : AddBackslash(DestinationText());
     Run([&] { CopyFiles(to, printer); },
         [&] {
-            if (Tmainform* form = MainForm()) {
-                form->RefreshWindowsOnDrive(to[0]);
-                // Re-reading a tree keeps a window's list as it was; the
-                // windows showing the destination read their files again.
-                if (!printer) form->RefreshWindowsShowing(to);
-            }
+            ChangeNotifier().TreeChanged(to[0]);
+            // Re-reading a tree keeps a window's list as it was; the
+            // windows showing the destination read their files again.
+            if (!printer) ChangeNotifier().PathChanged(to);
         });
 }
 

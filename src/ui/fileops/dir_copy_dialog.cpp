@@ -17,7 +17,8 @@
 #include "ui/fileops/find_directory_dialog.h"
 #include "core/platform/platform.h"
 #include "core/settings/app_ini.h"
-#include "ui/frame/main_window.h"
+#include "core/fileops/change_notifier.h"
+#include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
 
 namespace {
@@ -32,8 +33,8 @@ struct WaitCursor {
 }  // namespace
 
 TFDIRCPY::TFDIRCPY(const std::string& root, const std::optional<std::string>& presetDestination,
-                   QWidget* parent)
-    : TDirOpDialog("Copy Directory", 1004, parent), root_(root) {
+                   TFrameServices* frame)
+    : TDirOpDialog("Copy Directory", 1004, frame), root_(root) {
     setObjectName("FDIRCPY");
     auto* group = new QGroupBox("Destination", this);
     CB_Destination = new QComboBox(group);
@@ -115,11 +116,10 @@ TFDIRCPY::TFDIRCPY(const std::string& root, const std::optional<std::string>& pr
 
 void TFDIRCPY::FillDestinations() {
     CB_Destination->clear();
-    if (!MainForm()) return;
-    TMDIChild* active = MainForm()->ActiveDirectoryWindow();
-    for (QMdiSubWindow* child : MainForm()->MDIChildren()) {
-        auto* dir = qobject_cast<TMDIChild*>(child);
-        if (!dir || dir == active) continue;
+    if (!frame_) return;
+    TMDIChild* active = frame_->ActiveDirectoryWindow();
+    for (TMDIChild* dir : frame_->DirectoryWindowsInOrder()) {
+        if (dir == active) continue;
         const QString text = QString::fromStdString(dir->GetDirectory());
         if (CB_Destination->findText(text, Qt::MatchFixedString) < 0) CB_Destination->addItem(text);
     }
@@ -185,9 +185,9 @@ void TFDIRCPY::Run() {
     struct Refresh {
         const std::string& destination;
         ~Refresh() {
-            if (!MainForm() || destination.empty()) return;
-            MainForm()->RefreshWindowsShowing(destination);
-            MainForm()->RefreshWindowsOnDrive(destination[0]);
+            if (destination.empty()) return;
+            ChangeNotifier().PathChanged(destination);
+            ChangeNotifier().TreeChanged(destination[0]);
         }
     } refresh{run_.Destination};
     run_.Run(tree_);

@@ -22,7 +22,7 @@ class TFDIRCPY : public TDirOpDialog {
     // presetDestination: the destination a drop chose.
     explicit TFDIRCPY(const std::string& root,
                       const std::optional<std::string>& presetDestination = std::nullopt,
-                      QWidget* parent = nullptr);
+                      TFrameServices* frame = nullptr);
 
     QComboBox* CB_Destination;
     QLineEdit* E_From;        // "Copy from:"

@@ -8,11 +8,12 @@
 
 #include "ui/dirwin/mdi_child_window.h"
 #include "core/platform/platform.h"
-#include "ui/frame/main_window.h"
+#include "core/fileops/change_notifier.h"
+#include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
 
-TF_CreateDIR::TF_CreateDIR(TMDIChild* window, QWidget* parent)
-    : TDirOpDialog("Create Directory", 9000, parent), window_(window) {
+TF_CreateDIR::TF_CreateDIR(TMDIChild* window)
+    : TDirOpDialog("Create Directory", 9000, window->Frame()), window_(window) {
     setObjectName("F_CreateDIR");
     E_Info = new QLineEdit(this);
     E_Info->setObjectName("E_Info");
@@ -76,6 +77,6 @@ void TF_CreateDIR::OKBtnClick() {
         QDialog::reject();
         return;
     }
-    if (MainForm()) MainForm()->RefreshWindowsOnDrive(window_->GetDrive());
+    ChangeNotifier().TreeChanged(window_->GetDrive());
     accept();
 }

@@ -14,7 +14,8 @@ class TF_CreateDIR : public TDirOpDialog {
     Q_OBJECT
   public:
     // window: the active directory window the dialog was opened for.
-    explicit TF_CreateDIR(TMDIChild* window, QWidget* parent = nullptr);
+    // Opens over window's frame.
+    explicit TF_CreateDIR(TMDIChild* window);
 
     QLineEdit* E_Info;  // "Enter the directory to create as a child of: " + parent
     QLineEdit* E_Name;  // the new name

@@ -6,12 +6,13 @@
 #include <QScreen>
 
 #include "ui/frame/help_window.h"
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
 
-TDirOpDialog::TDirOpDialog(const QString& caption, int helpTopic, QWidget* parent)
-    : TCancelableDialog(parent ? parent : MainForm(), Qt::Dialog | Qt::CustomizeWindowHint |
-                                                Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+TDirOpDialog::TDirOpDialog(const QString& caption, int helpTopic, TFrameServices* frame)
+    : TCancelableDialog(frame ? frame->FrameWidget() : nullptr, Qt::Dialog | Qt::CustomizeWindowHint |
+                                                                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      frame_(frame),
       helpTopic_(helpTopic) {
     setWindowTitle(caption);
     OKBtn = new QPushButton("OK", this);
@@ -37,8 +38,8 @@ QBoxLayout* TDirOpDialog::ButtonRow(const QList<QPushButton*>& extra) {
 }
 
 void TDirOpDialog::HelpBtnClick() {
-    if (MainForm())
-        MainForm()->ShowHelp(helpTopic_);
+    if (frame_)
+        frame_->ShowHelp(helpTopic_);
     else
         THelpWindow::ShowTopic(helpTopic_, this);
 }

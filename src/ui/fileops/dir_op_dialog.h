@@ -11,6 +11,7 @@
 class QBoxLayout;
 class QPushButton;
 class QWidget;
+class TFrameServices;
 
 class TDirOpDialog : public TCancelableDialog {
     Q_OBJECT
@@ -18,7 +19,8 @@ class TDirOpDialog : public TCancelableDialog {
     // The result of a dialog that ends because of an unexpected failure.
     static constexpr int kAbortResult = 3;
 
-    TDirOpDialog(const QString& caption, int helpTopic, QWidget* parent = nullptr);
+    // frame: the frame the dialog opens over (none outside one).
+    TDirOpDialog(const QString& caption, int helpTopic, TFrameServices* frame = nullptr);
 
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
@@ -34,6 +36,8 @@ class TDirOpDialog : public TCancelableDialog {
     void Refuse(const std::string& message, QWidget* field);
     // Disables every control of the dialog but Cancel.
     void LockForRun();
+
+    TFrameServices* frame_;
 
   private:
     int helpTopic_;

@@ -11,7 +11,8 @@
 
 #include "core/fileops/file_primitives.h"
 #include "core/settings/app_ini.h"
-#include "ui/frame/main_window.h"
+#include "core/fileops/change_notifier.h"
+#include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
 
 namespace {
@@ -34,8 +35,8 @@ QLineEdit* ReadOnlyEdit(QWidget* parent, const char* name) {
 
 }  // namespace
 
-TFRDIR::TFRDIR(const std::string& root, QWidget* parent)
-    : TDirOpDialog("Remove Directory", 9006, parent), root_(root) {
+TFRDIR::TFRDIR(const std::string& root, TFrameServices* frame)
+    : TDirOpDialog("Remove Directory", 9006, frame), root_(root) {
     setObjectName("FRDIR");
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::Panel);
@@ -108,16 +109,14 @@ void TFRDIR::Run() {
     run_.OverrideAttributes = CB_DelReadonly->isChecked();
     run_.SelectLine = [this](size_t k) { LB_Tree->setCurrentRow(static_cast<int>(k)); };
     // A directory a window shows stays, as the Directory menu promises.
-    run_.InUse = [](const std::string& path) {
-        return MainForm() && MainForm()->IsPathShown(AddBackslash(path));
-    };
+    run_.InUse = [this](const std::string& path) { return frame_ && frame_->IsPathShown(AddBackslash(path)); };
     // The windows re-read whatever the run got to, also when it raised.
     struct Refresh {
         const std::string& root;
         ~Refresh() {
-            if (!MainForm() || root.empty()) return;
-            MainForm()->RefreshWindowsShowing(root);
-            MainForm()->RefreshWindowsOnDrive(root[0]);
+            if (root.empty()) return;
+            ChangeNotifier().PathChanged(root);
+            ChangeNotifier().TreeChanged(root[0]);
         }
     } refresh{root_};
     run_.Run(tree_);

@@ -16,7 +16,7 @@ class TFRDIR : public TDirOpDialog {
     Q_OBJECT
   public:
     // root: the directory to remove, listed with its whole tree at once.
-    explicit TFRDIR(const std::string& root, QWidget* parent = nullptr);
+    explicit TFRDIR(const std::string& root, TFrameServices* frame = nullptr);
 
     QLineEdit* E_Root;
     QListWidget* LB_Tree;

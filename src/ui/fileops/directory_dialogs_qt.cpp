@@ -6,32 +6,32 @@
 #include "ui/fileops/dir_create_dialog.h"
 #include "ui/fileops/dir_remove_dialog.h"
 #include "ui/fileops/rename_dialog.h"
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
 
-void InstallDirectoryDialogs(Tmainform& form) {
-    (void)form;
+void InstallDirectoryDialogs(TFrameServices& frame) {
+    (void)frame;
     TDirCommands& commands = DirCommands();
     commands.CreateDirectory = [](TMDIChild& window) {
         TF_CreateDIR dialog(&window);
         dialog.exec();
     };
     commands.RemoveDirectory = [](TMDIChild& window) {
-        TFRDIR dialog(window.GetSelectedDirectory());
+        TFRDIR dialog(window.GetSelectedDirectory(), window.Frame());
         dialog.exec();
     };
     commands.CopyDirectory = [](TMDIChild& window) {
-        TFDIRCPY dialog(window.GetSelectedDirectory());
+        TFDIRCPY dialog(window.GetSelectedDirectory(), std::nullopt, window.Frame());
         dialog.exec();
     };
     commands.RenameDirectory = [](TMDIChild& window) {
-        TFRenam dialog;
+        TFRenam dialog(window.Frame());
         dialog.Prepare(window.GetSelectedDirectory(), TRenameMode::Directory);
         dialog.exec();
     };
     commands.Rename = [](TMDIChild& window) { RenameTaggedEntries(window); };
 }
 
-void CopyDirectoryTo(const std::string& root, const std::string& destination) {
-    TFDIRCPY dialog(root, destination);
+void CopyDirectoryTo(TFrameServices* frame, const std::string& root, const std::string& destination) {
+    TFDIRCPY dialog(root, destination, frame);
     dialog.exec();
 }

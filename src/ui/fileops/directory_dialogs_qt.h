@@ -4,9 +4,9 @@
 
 #include <string>
 
-class Tmainform;
-void InstallDirectoryDialogs(Tmainform& form);
+class TFrameServices;
+void InstallDirectoryDialogs(TFrameServices& frame);
 
 // The directory copy a drop of a directory opens: root is the dragged
 // directory, destination the directory it was dropped on.
-void CopyDirectoryTo(const std::string& root, const std::string& destination);
+void CopyDirectoryTo(TFrameServices* frame, const std::string& root, const std::string& destination);

@@ -6,35 +6,43 @@
 #include "ui/fileops/delete_dialog.h"
 #include "ui/fileops/move_dialog.h"
 #include "ui/fileops/shred_dialog.h"
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
+#include "ui/dirwin/mdi_child_window.h"
+
+namespace {
+
+// The dialogs hang on the frame holding the window.
+QWidget* FrameOf(TMDIChild& source) { return source.Frame() ? source.Frame()->FrameWidget() : nullptr; }
+
+}  // namespace
 
 void OpenCopyDialog(TMDIChild& source, const std::optional<std::string>& preset) {
-    TFCopy dialog(source, preset, MainForm());
+    TFCopy dialog(source, preset, FrameOf(source));
     dialog.exec();
 }
 
 void OpenMoveDialog(TMDIChild& source, const std::optional<std::string>& preset) {
-    TFMove dialog(source, preset, MainForm());
+    TFMove dialog(source, preset, FrameOf(source));
     dialog.exec();
 }
 
 void OpenDeleteDialog(TMDIChild& source) {
-    TfDelete dialog(source, MainForm());
+    TfDelete dialog(source, FrameOf(source));
     dialog.exec();
 }
 
 void OpenShredDialog(TMDIChild& source) {
-    TfShred dialog(source, MainForm());
+    TfShred dialog(source, FrameOf(source));
     dialog.exec();
 }
 
 void OpenAttributeDialog(TMDIChild& source) {
-    TAttrDlg dialog(source, MainForm());
+    TAttrDlg dialog(source, FrameOf(source));
     dialog.exec();
 }
 
-void InstallFileOperationDialogs(Tmainform& form) {
-    (void)form;
+void InstallFileOperationDialogs(TFrameServices& frame) {
+    (void)frame;
     // The windows hide the gauge again once the dialog has closed.
     TDirCommands& commands = DirCommands();
     commands.Copy = [](TMDIChild& w) { OpenCopyDialog(w); };

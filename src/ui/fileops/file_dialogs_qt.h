@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-class Tmainform;
+class TFrameServices;
 class TMDIChild;
 
-void InstallFileOperationDialogs(Tmainform& form);
+void InstallFileOperationDialogs(TFrameServices& frame);
 
 // Each runs its dialog modally for the tagged files of source and destroys
 // it. preset is the destination of a drop (source is then the window the

@@ -13,7 +13,7 @@
 #include "ui/dirwin/mdi_child_window.h"
 #include "core/fileops/file_primitives.h"
 #include "ui/frame/help_window.h"
-#include "ui/frame/main_window.h"
+#include "core/fileops/change_notifier.h"
 #include "core/settings/startup.h"
 
 TFileSet FileSetOf(TMDIChild& window) {
@@ -152,11 +152,11 @@ void TFileOperationDialog::RunOnEachPath(const PathStep& step, const PathPrompt&
     Run([&] { Loop.EachPath(files_, step, promptText); },
         [&] {
             if (beforeRefresh) beforeRefresh();
-            if (Tmainform* form = MainForm()) form->RefreshWindowsShowing(from);
+            ChangeNotifier().PathChanged(from);
         });
 }
 
-void TFileOperationDialog::HelpBtnClick() { THelpWindow::ShowTopic(helpTopic_, MainForm()); }
+void TFileOperationDialog::HelpBtnClick() { THelpWindow::ShowTopic(helpTopic_, parentWidget()); }
 
 void TFileOperationDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/fileops/file_primitives.h"
-#include "ui/frame/main_window.h"
+#include "core/fileops/change_notifier.h"
 #include "core/settings/startup.h"
 
 TFMove::TFMove(TMDIChild& source, const std::optional<std::string>& preset, QWidget* parent)
@@ -39,10 +39,8 @@ void TFMove::OKBtnClick() {
     const std::string to = AddBackslash(DestinationText());
     Run([&] { MoveFiles(to); },
         [&] {
-            if (Tmainform* form = MainForm()) {
-                form->RefreshWindowsShowing(to);
-                form->RefreshWindowsShowing(from);
-            }
+            ChangeNotifier().PathChanged(to);
+            ChangeNotifier().PathChanged(from);
         });
 }
 

@@ -10,10 +10,11 @@
 #include "core/fileops/dir_paths.h"
 #include "core/fileops/file_primitives.h"
 #include "core/platform/platform.h"
-#include "ui/frame/main_window.h"
+#include "core/fileops/change_notifier.h"
+#include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
 
-TFRenam::TFRenam(QWidget* parent) : TDirOpDialog("Rename", 1021, parent) {
+TFRenam::TFRenam(TFrameServices* frame) : TDirOpDialog("Rename", 1021, frame) {
     setObjectName("FRenam");
     E_Old = new QLineEdit(this);
     E_Old->setObjectName("E_Old");
@@ -53,7 +54,7 @@ bool TFRenam::Rename() {
     if (mode_ == TRenameMode::Directory) {
         // A directory that a window shows stays where it is, as the
         // Directory menu promises.
-        if (MainForm() && MainForm()->IsPathShown(AddBackslash(oldPath_))) return false;
+        if (frame_ && frame_->IsPathShown(AddBackslash(oldPath_))) return false;
         const bool holdsCurrent = IsAtOrBelow(plat::GetCurrentDir(), oldPath_);
         if (plat::RenameFile(oldPath_, newPath) != plat::FileError::None) return false;
         // The process must not stay in a directory whose name is gone.
@@ -73,8 +74,7 @@ void TFRenam::OKBtnClick() {
             Refuse("Error trying to rename the file!", E_New);
             return;
         }
-        if (mode_ == TRenameMode::Directory && MainForm() && !oldPath_.empty())
-            MainForm()->RefreshWindowsOnDrive(oldPath_[0]);
+        if (mode_ == TRenameMode::Directory && !oldPath_.empty()) ChangeNotifier().TreeChanged(oldPath_[0]);
         completed_ = true;
         accept();
     } catch (const std::exception&) {
@@ -86,7 +86,7 @@ void TFRenam::OKBtnClick() {
 
 void RenameTaggedEntries(TMDIChild& window, const TShowRename& show) {
     QPointer<TMDIChild> guard(&window);
-    TFRenam dialog;
+    TFRenam dialog(window.Frame());
     bool renamed = false;
     for (int i = window.FirstTagged(); i >= 0 && guard; i = window.NextTagged(i)) {
         dialog.Prepare(window.GetEntryPath(i), TRenameMode::File);
@@ -99,6 +99,6 @@ void RenameTaggedEntries(TMDIChild& window, const TShowRename& show) {
         window.UntagEntry(i);
     }
     if (!guard) return;
-    if (renamed && MainForm()) MainForm()->RefreshWindowsShowing(window.GetDirectory());
+    if (renamed) ChangeNotifier().PathChanged(window.GetDirectory());
     window.UpdateStatus();
 }

@@ -16,7 +16,7 @@ enum class TRenameMode { File, Directory };
 class TFRenam : public TDirOpDialog {
     Q_OBJECT
   public:
-    explicit TFRenam(QWidget* parent = nullptr);
+    explicit TFRenam(TFrameServices* frame = nullptr);
 
     QLineEdit* E_Old;  // "Change:", read-only
     QLineEdit* E_New;  // "&To:"

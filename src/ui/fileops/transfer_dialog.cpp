@@ -10,7 +10,7 @@
 #include "ui/fileops/find_directory_dialog.h"
 #include "core/platform/platform.h"
 #include "core/settings/app_ini.h"
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
 
 TTransferDialog::TTransferDialog(TMDIChild& source, const std::optional<std::string>& preset,
@@ -39,10 +39,9 @@ TTransferDialog::TTransferDialog(TMDIChild& source, const std::optional<std::str
     CB_Overwrite->setChecked(WarnOverwrite);
 
     // The drop-down offers the other windows' directories, each once.
-    if (Tmainform* form = MainForm()) {
-        for (QMdiSubWindow* w : form->MDIChildren()) {
-            auto* dir = qobject_cast<TMDIChild*>(w);
-            if (!dir || dir == &source) continue;
+    if (TFrameServices* frame = source.Frame()) {
+        for (TMDIChild* dir : frame->DirectoryWindowsInOrder()) {
+            if (dir == &source) continue;
             QString text = QString::fromStdString(dir->GetDirectory());
             bool listed = false;
             for (int i = 0; i < CB_Destination->count() && !listed; ++i)

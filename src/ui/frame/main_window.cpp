@@ -17,6 +17,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "core/fileops/change_notifier.h"
 #include "ui/dirwin/mdi_child_window.h"
 #include "ui/dirwin/mdi_file_base_window.h"
 #include "core/settings/app_ini.h"
@@ -32,17 +33,12 @@ static void InitQuilbyResources() { Q_INIT_RESOURCE(quilby); }
 
 namespace {
 
-Tmainform* theMainForm = nullptr;
-
 // The sort box's entries in order, as sort key letters.
 constexpr char kSortLetters[] = "ENDS";
 
 }  // namespace
 
-Tmainform* MainForm() { return theMainForm; }
-
 Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent) {
-    theMainForm = this;
     InitQuilbyResources();
     setObjectName("mainform");
     setWindowTitle("Quilby for Windows");
@@ -72,17 +68,18 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent) {
     // Hints off: the application's tool tips are swallowed here.
     qApp->installEventFilter(this);
     SetProgress(this);
+    changeListener_ = ChangeNotifier().Listen(
+        {[this](const std::string& path) { RefreshWindowsShowing(path); },
+         [this](char drive) { RefreshWindowsOnDrive(drive); }});
     UpdateCommandEnabling();
     ActiveFormChange();
 }
 
 Tmainform::~Tmainform() {
     qApp->removeEventFilter(this);
+    ChangeNotifier().Forget(changeListener_);
     // Children go first, while they can still reach their own frame.
-    Tmainform* installed = theMainForm;
-    theMainForm = this;
     for (QMdiSubWindow* w : MDIArea->subWindowList()) delete w;
-    theMainForm = installed == this ? nullptr : installed;
     if (&Progress() == this) SetProgress(nullptr);
 }
 
@@ -92,28 +89,12 @@ void Tmainform::ReadSettings() {
     TAppIni& ini = AppIni();
     ShowHint = ini.ReadBool("Application", "ShowHint", true);
     HintColor = ini.ReadInteger("Application", "HintColor", -1);
-    std::string fontName = ini.ReadString("Application", "FontName", "Arial");
-    int32_t fontSize = ini.ReadInteger("Application", "FontSize", 10);
     VAsc = ini.ReadBool("Application", "VAsc", false);
     VAscS = ini.ReadBool("Application", "VAscS", true);
     VHexS = ini.ReadBool("Application", "VHexS", true);
     VPicS = ini.ReadBool("Application", "VPicS", true);
     Tabs = ini.ReadInteger("Application", "Tabs", 8);
-    DBLClickRun = ini.ReadBool("Mainform", "DBLClickRun", true);
-    RDJump = ini.ReadBool("Mainform", "RDJump", false);
-    RD_Menu = ini.ReadBool("Mainform", "RD_Menu", true);
-    RDBack = ini.ReadBool("Mainform", "RDBack", true);
-    ExeColorSetting = ini.ReadInteger("Mainform", "ExeColor", -1);
-    if (ExeColorSetting != -1) ExeColor = WinColorToQColor(ExeColorSetting);
-    ExeBold = ini.ReadBool("Mainform", "ExeBold", true);
-    ExeItalic = ini.ReadBool("Mainform", "ExeItalic", false);
-    ExeStrikeout = ini.ReadBool("Mainform", "ExeStrikeout", false);
-    ExeUnderline = ini.ReadBool("Mainform", "ExeUnderline", false);
-
-    ListFont = QFont(QString::fromStdString(fontName));
-    // A size that names no font size keeps the default rather than an
-    // unusable font.
-    ListFont.setPointSize(fontSize > 0 && fontSize <= 200 ? fontSize : 10);
+    display_.Read(ini);
 
     if (ini.ReadString("Mainform", "WindowState", "N") == "X")
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -260,6 +241,27 @@ QMdiSubWindow* Tmainform::ActiveChild() const { return MDIArea->currentSubWindow
 
 TMDIChild* Tmainform::ActiveDirectoryWindow() const { return qobject_cast<TMDIChild*>(ActiveChild()); }
 
+QList<TMDIChild*> Tmainform::DirectoryWindowsInOrder() const {
+    QList<TMDIChild*> out;
+    for (QMdiSubWindow* w : MDIChildren())
+        if (auto* dir = qobject_cast<TMDIChild*>(w)) out.append(dir);
+    return out;
+}
+
+namespace {
+
+int CountDirectoryWindows(const QList<TMDIChild*>& windows, bool resultWindows) {
+    return static_cast<int>(std::count_if(windows.begin(), windows.end(), [&](TMDIChild* w) {
+        return !w->Closing && w->IsResultWindow() == resultWindows;
+    }));
+}
+
+}  // namespace
+
+int Tmainform::SplitWindowCount() const { return CountDirectoryWindows(DirectoryWindowsInOrder(), false); }
+
+int Tmainform::ResultWindowCount() const { return CountDirectoryWindows(DirectoryWindowsInOrder(), true); }
+
 void Tmainform::AddChild(QMdiSubWindow* child) {
     // A new child never starts larger than the frame's client area, and is
     // fitted before it is placed: the area places a wider child partly off
@@ -339,20 +341,18 @@ void Tmainform::MergeMenus(TMDIFileBase* child) {
 
 // ---------------------------------------------------------------- services
 
-TMDIChild* Tmainform::OpenDirectoryWindow() {
-    QuickDirToOpen = -1;
+TMDIChild* Tmainform::OpenDirectoryWindow() { return OpenQuickDirectory(-1); }
+
+TMDIChild* Tmainform::OpenQuickDirectory(int index) {
+    quickDirToOpen_ = index;
     if (!NewDirectoryWindowFactory) return nullptr;
-    TMDIChild* w = NewDirectoryWindowFactory(this);
+    TMDIChild* w = NewDirectoryWindowFactory(*this, index);
     if (w && !MDIArea->subWindowList().contains(w)) AddChild(w);
     return w;
 }
 
-TMDIChild* Tmainform::OpenQuickDirectory(int index) {
-    QuickDirToOpen = index;
-    if (!NewDirectoryWindowFactory) return nullptr;
-    TMDIChild* w = NewDirectoryWindowFactory(this);
-    if (w && !MDIArea->subWindowList().contains(w)) AddChild(w);
-    return w;
+void Tmainform::SetDirectoryWindowFactory(TDirectoryWindowFactory factory) {
+    NewDirectoryWindowFactory = std::move(factory);
 }
 
 namespace {
@@ -396,11 +396,11 @@ bool Tmainform::IsPathShown(const std::string& path) const {
 }
 
 void Tmainform::CancelDrag() {
-    if (!DragSource) return;
+    if (!drag_.Source) return;
     try {
-        DragSource->CancelDrag();
+        drag_.Source->CancelDrag();
     } catch (...) {
-        DragSource = nullptr;
+        drag_.Source = nullptr;
     }
 }
 
@@ -411,9 +411,9 @@ void Tmainform::ShowDirectoryStatus(const TDirectoryStatus& s) {
     sb->SB_Delete->setEnabled(tagged);
     sb->SB_TagAll->setEnabled(entries);
     sb->SB_TagWild->setEnabled(entries && HasCommand(TMainCommand::TagByWildcards));
-    sb->SB_Compare->setEnabled(!s.ResultWindow && entries && SplitWindowCount > 1 &&
+    sb->SB_Compare->setEnabled(!s.ResultWindow && entries && SplitWindowCount() > 1 &&
                                HasCommand(TMainCommand::ComparePaths));
-    sb->SB_QuickAdd->setEnabled(!s.ResultWindow && SplitWindowCount > 0 &&
+    sb->SB_QuickAdd->setEnabled(!s.ResultWindow && SplitWindowCount() > 0 &&
                                 HasCommand(TMainCommand::QuickAdd));
     sb->SB_TagNone->setEnabled(entries && tagged);
 

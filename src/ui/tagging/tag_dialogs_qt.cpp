@@ -8,7 +8,7 @@
 #include "ui/tagging/tag_date_dialog.h"
 #include "ui/tagging/tag_size_dialog.h"
 #include "ui/tagging/tag_wildcards_dialog.h"
-#include "ui/frame/main_window.h"
+#include "ui/dirwin/frame_services.h"
 
 namespace {
 
@@ -28,13 +28,13 @@ void ShowTagByDate(TMDIChild& window) { RunModal<TTagDateDialog>(window); }
 void ShowTagBySize(TMDIChild& window) { RunModal<TTagSizeDialog>(window); }
 void ShowTagByAttribute(TMDIChild& window) { RunModal<TTagAttrDialog>(window); }
 
-void InstallTaggingDialogs(Tmainform& form) {
+void InstallTaggingDialogs(TFrameServices& frame) {
     TDirCommands& commands = DirCommands();
     commands.TagByWildcards = ShowTagByWildcards;
     commands.TagByDate = ShowTagByDate;
     commands.TagBySize = ShowTagBySize;
     commands.TagByAttribute = ShowTagByAttribute;
-    form.RegisterCommand(TMainCommand::TagByWildcards, [&form] {
-        if (TMDIChild* window = form.ActiveDirectoryWindow()) ShowTagByWildcards(*window);
+    frame.RegisterCommand(TMainCommand::TagByWildcards, [&frame] {
+        if (TMDIChild* window = frame.ActiveDirectoryWindow()) ShowTagByWildcards(*window);
     });
 }

@@ -4,7 +4,7 @@
 // wildcards" button.
 #pragma once
 
-class Tmainform;
+class TFrameServices;
 class TMDIChild;
 
 void ShowTagByWildcards(TMDIChild& window);
@@ -12,4 +12,4 @@ void ShowTagByDate(TMDIChild& window);
 void ShowTagBySize(TMDIChild& window);
 void ShowTagByAttribute(TMDIChild& window);
 
-void InstallTaggingDialogs(Tmainform& form);
+void InstallTaggingDialogs(TFrameServices& frame);

@@ -196,9 +196,9 @@ TEST_F(DragDropTest, DraggingAnUntaggedRowWithTwoTaggedDragsThreeFilesIntoTheCop
     DragRow(a, 2);
     ASSERT_EQ(drags, 1);
     EXPECT_EQ(a->GetTaggedCount(), 3);
-    EXPECT_EQ(form->DragSource, a);
-    EXPECT_FALSE(form->DragIsMove);
-    EXPECT_FALSE(form->DragIsDirectory);
+    EXPECT_EQ(form->Drag().Source, a);
+    EXPECT_FALSE(form->Drag().IsMove);
+    EXPECT_FALSE(form->Drag().IsDirectory);
     EXPECT_EQ(draggedPicture, DragPicture(3).toImage());
     EXPECT_NE(DragPicture(1).toImage(), DragPicture(3).toImage());
     EXPECT_FALSE(DragPicture(1).isNull());
@@ -211,7 +211,7 @@ TEST_F(DragDropTest, DraggingAnUntaggedRowWithTwoTaggedDragsThreeFilesIntoTheCop
     const TDropped r = SendDrop(b->LB1->viewport(), RowPoint(b, 0), dragged.get());
     EXPECT_TRUE(r.entered && r.moved && r.dropped);
     EXPECT_EQ(r.action, Qt::CopyAction);
-    EXPECT_EQ(form->DragSource, nullptr);
+    EXPECT_EQ(form->Drag().Source, nullptr);
     std::optional<TSeen> seen = NextDialog();
     ASSERT_TRUE(seen);
     EXPECT_EQ(seen->name, "FCopy");
@@ -247,7 +247,7 @@ TEST_F(DragDropTest, ShiftDragsEveryRowAndCtrlAtTheStartMakesItAMove) {
     // Ctrl at the start: a move, whatever is held at the drop.
     a->TagNone();
     DragRow(a, 1, Qt::ControlModifier);
-    EXPECT_TRUE(form->DragIsMove);
+    EXPECT_TRUE(form->Drag().IsMove);
     EXPECT_EQ(a->GetTaggedCount(), 1);
     EXPECT_EQ(draggedPicture, DragPicture(1).toImage());
     const TDropped r = SendDrop(b->LB1->viewport(), RowPoint(b, 0), dragged.get());
@@ -272,11 +272,11 @@ TEST_F(DragDropTest, ShiftDragsEveryRowAndCtrlAtTheStartMakesItAMove) {
 
 TEST_F(DragDropTest, OnItsOwnWindowTheListTakesNothingAndTheTreeCopiesIntoASubdirectory) {
     DragRow(a, 0);
-    ASSERT_EQ(form->DragSource, a);
+    ASSERT_EQ(form->Drag().Source, a);
     // Its own list: taken, nothing happens, the drag is over.
     TDropped r = SendDrop(a->LB1->viewport(), RowPoint(a, 2), dragged.get());
     EXPECT_TRUE(r.dropped);
-    EXPECT_EQ(form->DragSource, nullptr);
+    EXPECT_EQ(form->Drag().Source, nullptr);
     EXPECT_FALSE(NextDialog());
 
     // Its own tree: the subdirectory under the mouse, which becomes the
@@ -308,16 +308,16 @@ TEST_F(DragDropTest, OnItsOwnWindowTheListTakesNothingAndTheTreeCopiesIntoASubdi
     r = SendDrop(twin->LB1->viewport(), RowPoint(twin, 0), dragged.get());
     EXPECT_FALSE(r.moved || r.dropped);
     EXPECT_FALSE(NextDialog());
-    EXPECT_EQ(form->DragSource, a);  // nothing took it
+    EXPECT_EQ(form->Drag().Source, a);  // nothing took it
     EXPECT_TRUE(env.prompts.seen.empty()) << env.prompts.last();
 }
 
 TEST_F(DragDropTest, ADirectoryDraggedFromTheTreeOpensTheDirectoryCopyElsewhereOnly) {
     DragTreeItem(a, "C:\\work\\sub");
     ASSERT_EQ(drags, 1);
-    EXPECT_EQ(form->DragSource, a);
-    EXPECT_TRUE(form->DragIsDirectory);
-    EXPECT_FALSE(form->DragIsMove);
+    EXPECT_EQ(form->Drag().Source, a);
+    EXPECT_TRUE(form->Drag().IsDirectory);
+    EXPECT_FALSE(form->Drag().IsMove);
     ASSERT_EQ(dragged->urls().size(), 1);
     EXPECT_EQ(dragged->urls()[0].toLocalFile().toStdString(), env.Host("c/work/sub"));
 
@@ -332,7 +332,7 @@ TEST_F(DragDropTest, ADirectoryDraggedFromTheTreeOpensTheDirectoryCopyElsewhereO
     EXPECT_FALSE(
         SendDrop(inside->DLB1->viewport(), TreePoint(inside, "C:\\work\\sub\\deep"), dragged.get()).dropped);
     EXPECT_FALSE(NextDialog());
-    EXPECT_EQ(form->DragSource, a);
+    EXPECT_EQ(form->Drag().Source, a);
 
     // Another window: the directory copy with the window's directory.
     EXPECT_TRUE(SendDrop(b->LB1->viewport(), RowPoint(b, 0), dragged.get()).dropped);
@@ -343,14 +343,14 @@ TEST_F(DragDropTest, ADirectoryDraggedFromTheTreeOpensTheDirectoryCopyElsewhereO
     EXPECT_EQ(seen->from, "C:\\work\\sub");
     EXPECT_EQ(seen->destination, "D:\\dest");
     EXPECT_EQ(env.ReadFile("d/dest/sub/deep/s.txt"), "data of c/work/sub/deep/s.txt");
-    EXPECT_EQ(form->DragSource, nullptr);
+    EXPECT_EQ(form->Drag().Source, nullptr);
 }
 
 TEST_F(DragDropTest, ADropWhoseSourceWindowHasClosedOrWhoseDragWasCancelledDoesNothing) {
     DragRow(a, 0);
     a->close();
     DeleteClosed();
-    EXPECT_EQ(form->DragSource, nullptr);
+    EXPECT_EQ(form->Drag().Source, nullptr);
     EXPECT_FALSE(SendDrop(b->LB1->viewport(), RowPoint(b, 0), dragged.get()).moved);
 
     // Closed between the last move and the drop.
@@ -371,14 +371,14 @@ TEST_F(DragDropTest, ADropWhoseSourceWindowHasClosedOrWhoseDragWasCancelledDoesN
     // A context menu opening cancels the drag.
     TSepDir* d = Open("C:\\work");
     DragRow(d, 1);
-    ASSERT_EQ(form->DragSource, d);
+    ASSERT_EQ(form->Drag().Source, d);
     QTest::mousePress(b->LB1->viewport(), Qt::RightButton, {}, RowPoint(b, 0));
     QTest::mouseRelease(b->LB1->viewport(), Qt::RightButton, {}, RowPoint(b, 0));
-    EXPECT_EQ(form->DragSource, nullptr);
+    EXPECT_EQ(form->Drag().Source, nullptr);
     EXPECT_FALSE(SendDrop(b->LB1->viewport(), RowPoint(b, 0), dragged.get()).dropped);
     DragRow(d, 1);
     d->PrepareTreeMenu(QPoint(5, 5));
-    EXPECT_EQ(form->DragSource, nullptr);
+    EXPECT_EQ(form->Drag().Source, nullptr);
     EXPECT_FALSE(NextDialog());
     EXPECT_FALSE(env.Exists("d/dest/a.txt"));
     EXPECT_TRUE(env.prompts.seen.empty()) << env.prompts.last();

@@ -134,7 +134,7 @@ TEST_F(FileListViewTest, RowsAtPointsAndTheCurrentRow) {
 }
 
 TEST_F(FileListViewTest, RowsAreDrawnFromTheirEntriesWithExecutableColourAndTagMarks) {
-    form->ExeColor = QColor(255, 0, 0);
+    form->Display().ExeColor = QColor(255, 0, 0);
     env.WriteFile("c/big/run.bat", "");
     env.WriteFile("c/big/plain.txt", "");
     w->ReadDirectory();

@@ -104,7 +104,7 @@ TEST_F(SepDirMenusTest, MenusMergeIntoTheMainMenuBarWhileTheWindowIsActive) {
     DeleteClosed();
     QApplication::processEvents();
     EXPECT_EQ(Captions(form->menuBar()->actions()), QStringList({"&File", "&Window", "&Help"}));
-    EXPECT_EQ(form->SplitWindowCount, 0);
+    EXPECT_EQ(form->SplitWindowCount(), 0);
 }
 
 TEST_F(SepDirMenusTest, PerformItemsNeedTagsAndTheirDialog) {
@@ -204,7 +204,7 @@ TEST_F(SepDirMenusTest, DoubleClickRunsOrTagsByTheGlobalOption) {
     ASSERT_EQ(shell.size(), 1u);
     EXPECT_EQ(shell[0], "open|C:\\work\\a.txt||C:\\work");
     EXPECT_FALSE(w->IsTagged(2));
-    form->DBLClickRun = false;
+    form->Display().DBLClickRun = false;
     QTest::mouseDClick(w->LB1->viewport(), Qt::LeftButton, {}, RowPoint(w, 2));
     EXPECT_EQ(shell.size(), 1u);
     EXPECT_TRUE(w->IsTagged(2));
@@ -275,7 +275,7 @@ TEST_F(SepDirMenusTest, DirectoryItemsFollowTheSelectionAndEveryWindowsDirectory
     auto* created = qobject_cast<TSepDir*>(form->ActiveChild());
     ASSERT_NE(created, w);
     EXPECT_EQ(created->GetDirectory(), "C:\\work");
-    EXPECT_EQ(form->SplitWindowCount, 3);
+    EXPECT_EQ(form->SplitWindowCount(), 3);
 }
 
 TEST_F(SepDirMenusTest, RightClickInTheTreeByTheGlobalOptions) {
@@ -292,20 +292,20 @@ TEST_F(SepDirMenusTest, RightClickInTheTreeByTheGlobalOptions) {
     EXPECT_FALSE(w->TreeViewNewItem->isEnabled());
     EXPECT_TRUE(w->TreeBackItem->isEnabled());
     w->TreeViewNewItem->trigger();  // disabled: nothing happens
-    EXPECT_EQ(form->SplitWindowCount, 1);
+    EXPECT_EQ(form->SplitWindowCount(), 1);
 
     // Jumping instead of the menu.
-    form->RD_Menu = false;
-    form->RDJump = true;
+    form->Display().RD_Menu = false;
+    form->Display().RDJump = true;
     w->TreeRightClick(TreePoint(w, "C:\\work\\sub"), Qt::NoModifier);
     EXPECT_EQ(w->GetDirectory(), "C:\\work\\sub");
     w->TreeRightClick(QPoint(5, w->DLB1->viewport()->height() - 3), Qt::NoModifier);
     EXPECT_EQ(w->GetDirectory(), "C:\\work");
     w->TreeRightClick(TreePoint(w, "C:\\work\\sub"), Qt::ControlModifier);
-    EXPECT_EQ(form->SplitWindowCount, 2);
+    EXPECT_EQ(form->SplitWindowCount(), 2);
     EXPECT_EQ(w->GetDirectory(), "C:\\work");
     EXPECT_EQ(form->ActiveDirectoryWindow()->GetDirectory(), "C:\\work\\sub");
-    form->RDBack = false;
+    form->Display().RDBack = false;
     w->TreeRightClick(QPoint(5, w->DLB1->viewport()->height() - 3), Qt::NoModifier);
     EXPECT_EQ(w->GetDirectory(), "C:\\work");
 }
@@ -416,10 +416,10 @@ TEST_F(SepDirMenusTest, ANewListFontChangesRowsAndHeaderOnce) {
     TSepDir* w = Open("C:\\work");
     EXPECT_FALSE(w->ApplyListFont());
     const int rowHeight = w->LB1->RowHeight();
-    form->ListFont.setPointSize(form->ListFont.pointSize() * 2);
+    form->Display().ListFont.setPointSize(form->Display().ListFont.pointSize() * 2);
     EXPECT_TRUE(w->ApplyListFont());
     EXPECT_GT(w->LB1->RowHeight(), rowHeight);
-    EXPECT_EQ(w->font().pointSize(), form->ListFont.pointSize());
+    EXPECT_EQ(w->font().pointSize(), form->Display().ListFont.pointSize());
     EXPECT_EQ(w->Header1->sectionSize(0), 4 * w->CharWidth());
     EXPECT_FALSE(w->ApplyListFont());
 }

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QTreeWidgetItemIterator>
+#include <functional>
 #include <string>
 
 #include "core/filelist/dir_commands.h"
@@ -26,7 +27,7 @@ struct SepDirUiTest : MainWindowUiTest {
 
     // Makes the main window, lets install add its parts, and shows it at
     // size with no window of its own choosing.
-    void ShowForm(void (*install)(Tmainform&), const QSize& size) {
+    void ShowForm(const std::function<void(Tmainform&)>& install, const QSize& size) {
         form = std::make_unique<Tmainform>();
         install(*form);
         form->resize(size);

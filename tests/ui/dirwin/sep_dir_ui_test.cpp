@@ -75,7 +75,7 @@ TEST_F(SepDirTest, OpensOnTheCurrentDirectoryAndTagsWithSpaceEndToEnd) {
     EXPECT_EQ(w->windowTitle(), "C:\\work");
     EXPECT_EQ(w->GetDirectory(), "C:\\work");
     EXPECT_EQ(w->GetDrive(), 'C');
-    EXPECT_EQ(form->SplitWindowCount, 1);
+    EXPECT_EQ(form->SplitWindowCount(), 1);
     // "END": by extension (none first), then name, then date.
     EXPECT_EQ(Names(w), (std::vector<std::string>{"makefile.", "z.bat", "c.doc", "a.txt", "b.txt"}));
     EXPECT_EQ(w->LB1->RowCount(), 5);
@@ -129,10 +129,10 @@ TEST_F(SepDirTest, WindowsOnOneDirectoryAreNumberedAfterTheHighestInUse) {
     EXPECT_EQ(w1->windowTitle(), "C:\\WORK");
     EXPECT_EQ(w2->windowTitle(), "C:\\WORK <2>");
     EXPECT_EQ(w3->windowTitle(), "C:\\WORK <3>");
-    EXPECT_EQ(form->SplitWindowCount, 3);
+    EXPECT_EQ(form->SplitWindowCount(), 3);
     w2->close();
     DeleteClosed();
-    EXPECT_EQ(form->SplitWindowCount, 2);
+    EXPECT_EQ(form->SplitWindowCount(), 2);
     TSepDir* w4 = Open("C:\\WORK");
     EXPECT_EQ(w4->windowTitle(), "C:\\WORK <4>");
     EXPECT_EQ(w4->WindowNumber, 4);

@@ -71,7 +71,7 @@ TEST_F(DirCopyTest, OffersTheTreeTheBaseNameAndTheOtherWindowsDirectories) {
     Open("D:\\DATA");
     Open("C:\\GAMES\\DOOM.V2");  // the active window
     SetSwitches(false, false, false);
-    TFDIRCPY dlg("C:\\GAMES\\DOOM.V2");
+    TFDIRCPY dlg("C:\\GAMES\\DOOM.V2", std::nullopt, form.get());
     EXPECT_EQ(dlg.windowTitle(), "Copy Directory");
     EXPECT_EQ(dlg.E_From->text(), "C:\\GAMES\\DOOM.V2");
     EXPECT_EQ(dlg.E_Base->text(), "DOOM");
@@ -93,7 +93,7 @@ TEST_F(DirCopyTest, OffersTheTreeTheBaseNameAndTheOtherWindowsDirectories) {
     EXPECT_TRUE(dlg.LB_Tree->isEnabled());
 
     AppIni().EraseSection("F_DIRCPY");
-    TFDIRCPY dropped("C:\\", std::string("D:\\DATA"));
+    TFDIRCPY dropped("C:\\", std::string("D:\\DATA"), form.get());
     EXPECT_EQ(dropped.E_Base->text(), "");  // a drive root has no name
     EXPECT_EQ(dropped.CB_Destination->currentText(), "D:\\DATA");
     EXPECT_TRUE(dropped.CB_MkSub->isChecked());  // the defaults
@@ -103,7 +103,7 @@ TEST_F(DirCopyTest, OffersTheTreeTheBaseNameAndTheOtherWindowsDirectories) {
 
 TEST_F(DirCopyTest, RefusesBadDestinationsAndBaseNamesAndStays) {
     MakeTree();
-    TFDIRCPY dlg("C:\\SRC");
+    TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
     QSignalSpy finished(&dlg, &QDialog::finished);
     Accept(dlg, "   ");
     Accept(dlg, "D:\\NOWHERE");
@@ -143,7 +143,7 @@ TEST_F(DirCopyTest, RefusesBadDestinationsAndBaseNamesAndStays) {
 TEST_F(DirCopyTest, CopiesTheTreeBelowTheBaseDirectoryOneDirectoryAfterAnother) {
     MakeTree();
     SetSwitches(true, true, true);
-    TFDIRCPY dlg("C:\\SRC");
+    TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
     const std::vector<std::string> sources = {"C:\\SRC", "C:\\SRC\\SUB1", "C:\\SRC\\SUB1\\DEEP"};
     const std::vector<std::string> targets = {"D:\\DST\\SRC", "D:\\DST\\SRC\\SUB1",
                                               "D:\\DST\\SRC\\SUB1\\DEEP"};
@@ -183,7 +183,7 @@ TEST_F(DirCopyTest, CopiesTheTreeBelowTheBaseDirectoryOneDirectoryAfterAnother) 
 TEST_F(DirCopyTest, WithoutSubDirectoriesOnlyTheRootsFilesAreCopied) {
     MakeTree();
     SetSwitches(true, false, true);
-    TFDIRCPY dlg("C:\\SRC");
+    TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
     Accept(dlg, "D:\\DST");
     ExpectSameFiles("C:\\SRC", "D:\\DST\\SRC");
     EXPECT_TRUE(Listing("D:\\DST\\SRC") ==
@@ -197,7 +197,7 @@ TEST_F(DirCopyTest, WithoutTheBaseDirectoryTheRootGoesStraightIntoTheDestination
     SetSwitches(false, true, true);
     TFakeDirOpsWindow* onDst = Open("D:\\DST");
     TFakeDirOpsWindow* onSrc = Open("C:\\SRC");
-    TFDIRCPY dlg("C:\\SRC");
+    TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
     Accept(dlg, "D:\\DST");
     EXPECT_TRUE(Listing("D:\\DST") ==
                 (std::vector<std::string>{".hidden", "SUB1", "empty.txt", "old.txt", "root.bin"}));
@@ -219,7 +219,7 @@ TEST_F(DirCopyTest, ALongTargetIsNeverCut) {
     SetSwitches(true, true, false);
     const std::string longName(110, 'L');
     fs::create_directories(env.hostD + "/" + longName);
-    TFDIRCPY dlg("C:\\SRC");
+    TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
     dlg.E_Base->setText("BASENAME12345");  // more than the classic 9 characters
     Accept(dlg, "D:\\" + longName);
     const std::string target = "D:\\" + longName + "\\BASENAME12345";
@@ -237,7 +237,7 @@ TEST_F(DirCopyTest, ADirectoryThatCannotBeMadeStopsTheCopy) {
     MakeTree();
     SetSwitches(true, true, true);
     env.WriteFile("d/DST/SRC", "a file in the way");
-    TFDIRCPY dlg("C:\\SRC");
+    TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
     Accept(dlg, "D:\\DST");
     EXPECT_EQ(env.prompts.texts(),
               std::vector<std::string>{"Error Creating: D:\\DST\\SRC\n\r" +
@@ -258,7 +258,7 @@ TEST_F(DirCopyTest, ACopyFailureAsksToGoOnWithTheNextDirectoryOrStop) {
     plat::InjectFault(plat::FaultOp::Open, 1, plat::FileError::IoError);
     env.prompts.answers = {MsgResult::Retry};
     {
-        TFDIRCPY dlg("C:\\SRC");
+        TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
         Accept(dlg, "D:\\DST");
     }
     EXPECT_EQ(env.prompts.texts(), std::vector<std::string>{failure});
@@ -272,7 +272,7 @@ TEST_F(DirCopyTest, ACopyFailureAsksToGoOnWithTheNextDirectoryOrStop) {
     plat::InjectFault(plat::FaultOp::Open, 1, plat::FileError::IoError);
     env.prompts.answers = {MsgResult::Cancel};
     {
-        TFDIRCPY dlg("C:\\SRC");
+        TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
         Accept(dlg, "D:\\DST");
     }
     EXPECT_EQ(env.prompts.texts(), std::vector<std::string>{failure});
@@ -286,7 +286,7 @@ TEST_F(DirCopyTest, CancelAtTheOverwriteQuestionEndsTheCopySilently) {
     env.WriteFile("d/DST/SRC/.hidden", "kept");
     SetSwitches(true, true, true);
     env.prompts.answers = {MsgResult::Cancel};
-    TFDIRCPY dlg("C:\\SRC");
+    TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
     Accept(dlg, "D:\\DST");
     ASSERT_EQ(env.prompts.texts().size(), 1u);
     EXPECT_NE(env.prompts.texts()[0].find("Already exists. Overwrite?"), std::string::npos);
@@ -298,7 +298,7 @@ TEST_F(DirCopyTest, CancelAtTheOverwriteQuestionEndsTheCopySilently) {
 TEST_F(DirCopyTest, CancelWhileRunningAsksAndStopsBeforeTheNextDirectory) {
     MakeTree();
     SetSwitches(true, true, true);
-    TFDIRCPY dlg("C:\\SRC");
+    TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
     QTimer::singleShot(0, dlg.CancelBtn, [&] {
         EXPECT_FALSE(dlg.CB_Destination->isEnabled());
         EXPECT_TRUE(dlg.CancelBtn->isEnabled());
@@ -316,7 +316,7 @@ TEST_F(DirCopyTest, CancelWhileRunningAsksAndStopsBeforeTheNextDirectory) {
     fs::remove_all(env.hostD + "/DST/SRC");
     env.prompts.seen.clear();
     env.prompts.answers = {MsgResult::No};
-    TFDIRCPY again("C:\\SRC");
+    TFDIRCPY again("C:\\SRC", std::nullopt, form.get());
     QTimer::singleShot(0, again.CancelBtn, [&] { again.CancelBtn->click(); });
     Accept(again, "D:\\DST");
     EXPECT_EQ(env.prompts.texts(), std::vector<std::string>{"Cancel the copy process?"});
@@ -332,7 +332,7 @@ TEST_F(DirCopyTest, EnterAcceptsTheDroppedDestinationNotTheDropDownsEntry) {
     Open("D:\\DST");  // offered by the drop-down, a prefix of the dropped path
     Open("C:\\SRC");  // the active window
     SetSwitches(false, false, false);
-    TFDIRCPY dlg("C:\\SRC", std::string("D:\\DST\\SRC"));
+    TFDIRCPY dlg("C:\\SRC", std::string("D:\\DST\\SRC"), form.get());
     ASSERT_EQ(dlg.CB_Destination->findText("D:\\DST"), 0);
     dlg.show();
     dlg.CB_Destination->lineEdit()->setFocus();

@@ -34,7 +34,7 @@ TEST_F(DirRemoveTest, ShowsTheTreeItsCountsAndTheStoredSwitches) {
     MakeTree();
     env.WriteFile("c/SRC/SUB1/s2.txt", "");
     SetSwitches(false, true, false);
-    TFRDIR dlg("C:\\SRC");
+    TFRDIR dlg("C:\\SRC", form.get());
     EXPECT_EQ(dlg.windowTitle(), "Remove Directory");
     EXPECT_EQ(dlg.E_Root->text(), "C:\\SRC");
     ASSERT_EQ(dlg.LB_Tree->count(), 3);
@@ -47,7 +47,7 @@ TEST_F(DirRemoveTest, ShowsTheTreeItsCountsAndTheStoredSwitches) {
     EXPECT_TRUE(dlg.CB_DeleteFile->isChecked());
     EXPECT_FALSE(dlg.CB_DelReadonly->isChecked());
 
-    TFRDIR defaults("C:\\SRC\\SUB1\\DEEP");
+    TFRDIR defaults("C:\\SRC\\SUB1\\DEEP", form.get());
     EXPECT_EQ(defaults.LB_Tree->count(), 1);
     EXPECT_EQ(defaults.E_Dirs->text(), "1");
     EXPECT_EQ(defaults.E_Files->text(), "1");
@@ -55,7 +55,7 @@ TEST_F(DirRemoveTest, ShowsTheTreeItsCountsAndTheStoredSwitches) {
 
 TEST_F(DirRemoveTest, NoToTheQuestionDeletesNothingAndStays) {
     MakeTree();
-    TFRDIR dlg("C:\\SRC");
+    TFRDIR dlg("C:\\SRC", form.get());
     QSignalSpy finished(&dlg, &QDialog::finished);
     env.prompts.answers = {MsgResult::No};
     dlg.OKBtnClick();
@@ -73,7 +73,7 @@ TEST_F(DirRemoveTest, TheSwitchesDecideWhatGoes) {
     MakeTree();
     SetSwitches(false, false, false);
     {
-        TFRDIR dlg("C:\\SRC");
+        TFRDIR dlg("C:\\SRC", form.get());
         QSignalSpy finished(&dlg, &QDialog::finished);
         dlg.CB_KeepStruct->setChecked(true);
         dlg.CB_DeleteFile->setChecked(true);
@@ -92,12 +92,12 @@ TEST_F(DirRemoveTest, TheSwitchesDecideWhatGoes) {
     // Keep the structure without deleting files: nothing happens at all.
     MakeTree();
     SetSwitches(true, false, true);
-    TFRDIR(std::string("C:\\SRC")).OKBtnClick();
+    TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_TRUE(IsFile("C:\\SRC\\r.txt") && IsFile("C:\\SRC\\SUB1\\DEEP\\d.txt"));
 
     // Delete files and directories: the whole tree goes, its parent stays.
     SetSwitches(false, true, true);
-    TFRDIR(std::string("C:\\SRC")).OKBtnClick();
+    TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_FALSE(IsDir("C:\\SRC"));
     EXPECT_TRUE(IsDir("C:\\"));
     EXPECT_EQ(env.prompts.texts().size(), 3u);  // the three questions only
@@ -108,7 +108,7 @@ TEST_F(DirRemoveTest, WithoutDeletingFilesOnlyEmptyDirectoriesGoUpToTheFirstFull
     env.WriteFile("c/SRC/SUB1/s.txt", "sub");
     std::filesystem::create_directories(env.hostC + "/SRC/SUB1/DEEP");
     SetSwitches(false, false, true);
-    TFRDIR dlg("C:\\SRC");
+    TFRDIR dlg("C:\\SRC", form.get());
     dlg.OKBtnClick();
     EXPECT_EQ(env.prompts.texts(),
               (std::vector<std::string>{kAreYouSure, "Error Deleting: C:\\SRC\\SUB1",
@@ -124,7 +124,7 @@ TEST_F(DirRemoveTest, AReadOnlyFileStopsTheRunUnlessAttributesAreOverridden) {
     ASSERT_EQ(plat::SetFileAttributes("C:\\SRC\\SUB1\\s.txt", plat::faReadOnly),
               plat::FileError::None);
     SetSwitches(false, true, false);
-    TFRDIR(std::string("C:\\SRC")).OKBtnClick();
+    TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_EQ(env.prompts.texts(),
               (std::vector<std::string>{kAreYouSure, "Error Deleting: C:\\SRC\\SUB1\\S.TXT",
                                         "Delete process aborted!"}));
@@ -133,7 +133,7 @@ TEST_F(DirRemoveTest, AReadOnlyFileStopsTheRunUnlessAttributesAreOverridden) {
     EXPECT_TRUE(IsFile("C:\\SRC\\r.txt"));
 
     SetSwitches(false, true, true);
-    TFRDIR(std::string("C:\\SRC")).OKBtnClick();
+    TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_FALSE(IsDir("C:\\SRC"));
 }
 
@@ -142,7 +142,7 @@ TEST_F(DirRemoveTest, StopsAtTheFirstFailedDeletionAndLosesNothingElse) {
     SetSwitches(false, true, true);
     // Call 1 deletes DEEP\d.txt, call 2 would remove DEEP.
     plat::InjectFault(plat::FaultOp::Delete, 2, plat::FileError::AccessDenied);
-    TFRDIR(std::string("C:\\SRC")).OKBtnClick();
+    TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_EQ(env.prompts.texts(),
               (std::vector<std::string>{kAreYouSure, "Error Deleting: C:\\SRC\\SUB1\\DEEP",
                                         "Delete process aborted!"}));
@@ -156,7 +156,7 @@ TEST_F(DirRemoveTest, StopsAtTheFirstFailedDeletionAndLosesNothingElse) {
     env.prompts.seen.clear();
     plat::InjectFault(plat::FaultOp::Delete, 1, plat::FileError::AccessDenied);
     env.WriteFile("c/SRC/SUB1/DEEP/d.txt", "deep");
-    TFRDIR(std::string("C:\\SRC")).OKBtnClick();
+    TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_EQ(env.prompts.texts(),
               (std::vector<std::string>{kAreYouSure, "Error Deleting: C:\\SRC\\SUB1\\DEEP\\D.TXT",
                                         "Delete process aborted!"}));
@@ -169,7 +169,7 @@ TEST_F(DirRemoveTest, AFailureAtTheRootShowsNoAbortMessage) {
     SetSwitches(false, true, true);
     // d.txt, DEEP, s.txt, SUB1, r.txt go; removing SRC itself fails.
     plat::InjectFault(plat::FaultOp::Delete, 6, plat::FileError::AccessDenied);
-    TFRDIR(std::string("C:\\SRC")).OKBtnClick();
+    TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_EQ(env.prompts.texts(),
               (std::vector<std::string>{kAreYouSure, "Error Deleting: C:\\SRC"}));
     EXPECT_TRUE(Listing("C:\\SRC").empty());
@@ -178,7 +178,7 @@ TEST_F(DirRemoveTest, AFailureAtTheRootShowsNoAbortMessage) {
 TEST_F(DirRemoveTest, CancelWhileRunningAsksAndStopsBeforeTheNextDirectory) {
     MakeTree();
     SetSwitches(false, true, true);
-    TFRDIR dlg("C:\\SRC");
+    TFRDIR dlg("C:\\SRC", form.get());
     // The click is seen when the run processes events after the first directory.
     QTimer::singleShot(0, dlg.CancelBtn, [&] { dlg.CancelBtn->click(); });
     dlg.OKBtnClick();
@@ -196,7 +196,7 @@ TEST_F(DirRemoveTest, CancelWhileRunningAsksAndStopsBeforeTheNextDirectory) {
 TEST_F(DirRemoveTest, NoToTheCancelQuestionAndClosingTheFrameLetTheRunGoOn) {
     MakeTree();
     SetSwitches(false, true, true);
-    TFRDIR dlg("C:\\SRC");
+    TFRDIR dlg("C:\\SRC", form.get());
     env.prompts.answers = {MsgResult::Yes, MsgResult::No};
     dlg.show();
     QTimer::singleShot(0, dlg.CancelBtn, [&] {
@@ -222,7 +222,7 @@ TEST_F(DirRemoveTest, ADirectoryAWindowShowsStaysAndTheWindowsReadAgain) {
     TFakeDirOpsWindow* other = Open("C:\\OTHER");
     TFakeDirOpsWindow* onD = Open("D:\\ELSE");
     ASSERT_EQ(onSub->Names(), std::vector<std::string>{"s.txt"});
-    TFRDIR(std::string("C:\\SRC")).OKBtnClick();
+    TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_EQ(env.prompts.texts(),
               (std::vector<std::string>{kAreYouSure, "Error Deleting: C:\\SRC\\SUB1",
                                         "Delete process aborted!"}));
@@ -243,7 +243,7 @@ TEST_F(DirRemoveTest, TheCurrentDirectoryLeavesARemovedTree) {
     MakeTree();
     SetSwitches(false, true, true);
     ASSERT_TRUE(plat::SetCurrentDir("C:\\SRC\\SUB1\\DEEP"));
-    TFRDIR(std::string("C:\\SRC")).OKBtnClick();
+    TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_FALSE(IsDir("C:\\SRC"));
     EXPECT_EQ(plat::GetCurrentDir(), "C:\\");
     EXPECT_EQ(env.prompts.texts().size(), 1u);

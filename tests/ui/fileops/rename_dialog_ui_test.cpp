@@ -13,7 +13,7 @@ namespace {
 using RenameTest = DirOpsTest;
 
 TEST_F(RenameTest, OffersTheOldPathsLastComponent) {
-    TFRenam dlg;
+    TFRenam dlg(form.get());
     EXPECT_EQ(dlg.windowTitle(), "Rename");
     dlg.Prepare("C:\\WORK\\README.TXT", TRenameMode::File);
     EXPECT_EQ(dlg.E_Old->text(), "C:\\WORK\\README.TXT");
@@ -28,7 +28,7 @@ TEST_F(RenameTest, RefusesAnEmptyNameAndStaysOnANameThatCannotBeUsed) {
     env.WriteFile("c/WORK/a.txt", "a");
     env.WriteFile("c/WORK/b.txt", "b");
     TFakeDirOpsWindow* w = Open("C:\\WORK");
-    TFRenam dlg;
+    TFRenam dlg(form.get());
     QSignalSpy finished(&dlg, &QDialog::finished);
     dlg.Prepare("C:\\WORK\\a.txt", TRenameMode::File);
     dlg.E_New->setText("");
@@ -65,7 +65,7 @@ TEST_F(RenameTest, ADirectoryRenameRefreshesTheDriveButNotAShownDirectory) {
     env.WriteFile("d/DATA/a.txt", "");
     TFakeDirOpsWindow* onD = Open("D:\\DATA");
     TFakeDirOpsWindow* w = Open("C:\\WORK\\SHOWN\\DEEP");
-    TFRenam dlg;
+    TFRenam dlg(form.get());
     dlg.Prepare("C:\\WORK\\OLD", TRenameMode::Directory);
     dlg.E_New->setText("NEW");
     dlg.OKBtnClick();
@@ -76,7 +76,7 @@ TEST_F(RenameTest, ADirectoryRenameRefreshesTheDriveButNotAShownDirectory) {
     EXPECT_EQ(onD->treeReads, 0);
 
     // A directory a window shows (here one above the window's) stays.
-    TFRenam shown;
+    TFRenam shown(form.get());
     QSignalSpy finished(&shown, &QDialog::finished);
     shown.Prepare("C:\\WORK\\SHOWN", TRenameMode::Directory);
     shown.E_New->setText("MOVED");
@@ -89,7 +89,7 @@ TEST_F(RenameTest, ADirectoryRenameRefreshesTheDriveButNotAShownDirectory) {
 TEST_F(RenameTest, AnUnexpectedFailureIsReportedAndEndsTheDialog) {
     env.WriteFile("c/WORK/OLD/a.txt", "a");
     Open("D:\\")->failShowsPath = true;
-    TFRenam dlg;
+    TFRenam dlg(form.get());
     QSignalSpy finished(&dlg, &QDialog::finished);
     dlg.Prepare("C:\\WORK\\OLD", TRenameMode::Directory);
     dlg.E_New->setText("NEW");
@@ -105,7 +105,7 @@ TEST_F(RenameTest, AnUnexpectedFailureIsReportedAndEndsTheDialog) {
 TEST_F(RenameTest, TheCurrentDirectoryFollowsItsRenamedDirectory) {
     env.WriteFile("c/WORK/OLD/a.txt", "a");
     ASSERT_TRUE(plat::SetCurrentDir("C:\\WORK\\OLD"));
-    TFRenam dlg;
+    TFRenam dlg(form.get());
     dlg.Prepare("C:\\WORK\\OLD", TRenameMode::Directory);
     dlg.E_New->setText("NEW");
     dlg.OKBtnClick();

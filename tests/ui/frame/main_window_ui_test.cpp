@@ -41,7 +41,7 @@ struct MainWindowTest : MainWindowUiTest {
     // A directory window on a real directory of drive C:, made active.
     TFakeDirWindow* AddDir(const std::string& sub, bool result = false) {
         env.WriteFile("c/" + sub + "/keep.txt", "");
-        auto* w = new TFakeDirWindow("C:\\" + sub, result);
+        auto* w = new TFakeDirWindow(form.get(), "C:\\" + sub, result);
         form->AddChild(w);
         return w;
     }
@@ -135,12 +135,12 @@ TEST_F(MainWindowTest, HintsOfControlsGoToTheHintLine) {
 
 TEST_F(MainWindowTest, SettingsAreReadAtCreation) {
     EXPECT_TRUE(form->ShowHint);
-    EXPECT_EQ(form->ListFont.family(), "Arial");
-    EXPECT_EQ(form->ListFont.pointSize(), 10);
-    EXPECT_EQ(form->ExeColor, QColor(Qt::black));
-    EXPECT_TRUE(form->ExeBold);
-    EXPECT_TRUE(form->DBLClickRun);
-    EXPECT_FALSE(form->RDJump);
+    EXPECT_EQ(form->Display().ListFont.family(), "Arial");
+    EXPECT_EQ(form->Display().ListFont.pointSize(), 10);
+    EXPECT_EQ(form->Display().ExeColor, QColor(Qt::black));
+    EXPECT_TRUE(form->Display().ExeBold);
+    EXPECT_TRUE(form->Display().DBLClickRun);
+    EXPECT_FALSE(form->Display().RDJump);
     EXPECT_TRUE(form->VHexS);
     EXPECT_EQ(form->Tabs, 8);
     form.reset();
@@ -153,11 +153,11 @@ TEST_F(MainWindowTest, SettingsAreReadAtCreation) {
     AppIni().WriteInteger("Application", "Tabs", 4);
     AppIni().WriteBool("Application", "ShowHint", false);
     form = std::make_unique<Tmainform>();
-    EXPECT_EQ(form->ListFont.family(), "Courier New");
-    EXPECT_EQ(form->ListFont.pointSize(), 12);
-    EXPECT_EQ(form->ExeColor, QColor(255, 0, 0));
-    EXPECT_FALSE(form->DBLClickRun);
-    EXPECT_FALSE(form->ExeBold);
+    EXPECT_EQ(form->Display().ListFont.family(), "Courier New");
+    EXPECT_EQ(form->Display().ListFont.pointSize(), 12);
+    EXPECT_EQ(form->Display().ExeColor, QColor(255, 0, 0));
+    EXPECT_FALSE(form->Display().DBLClickRun);
+    EXPECT_FALSE(form->Display().ExeBold);
     EXPECT_EQ(form->Tabs, 4);
     EXPECT_FALSE(form->ShowHint);
 }
@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, DirectoryCommandsFollowTheActiveChild) {
     // A directory window with two files, one tagged.
     env.WriteFile("c/WORK/a.txt", std::string(2048, 'a'));
     env.WriteFile("c/WORK/b.txt", std::string(1024, 'b'));
-    auto* dir = new TFakeDirWindow("C:\\WORK");
+    auto* dir = new TFakeDirWindow(form.get(), "C:\\WORK");
     form->AddChild(dir);
     dir->ReadDirectory();
     ASSERT_EQ(dir->GetEntryCount(), 2);
@@ -340,18 +340,18 @@ TEST_F(MainWindowTest, ResultWindowHasNoSortCompareOrQuickAdd) {
     auto* split1 = AddDir("S1");
     auto* split2 = AddDir("S2");
     split2->ReadDirectory();
-    EXPECT_EQ(form->SplitWindowCount, 2);
+    EXPECT_EQ(form->SplitWindowCount(), 2);
     EXPECT_TRUE(Bar()->SB_QuickAdd->isEnabled());
     EXPECT_TRUE(Bar()->SB_Compare->isEnabled());  // two split windows, entries present
     split1->close();
     DeleteClosed();
-    EXPECT_EQ(form->SplitWindowCount, 1);
+    EXPECT_EQ(form->SplitWindowCount(), 1);
     split2->UpdateStatus();
     EXPECT_FALSE(Bar()->SB_Compare->isEnabled());  // one split window left
 
     auto* result = AddDir("R", true);
     result->ReadDirectory();
-    EXPECT_EQ(form->ResultWindowCount, 1);
+    EXPECT_EQ(form->ResultWindowCount(), 1);
     EXPECT_FALSE(Bar()->SB_QuickAdd->isEnabled());
     EXPECT_FALSE(Bar()->SB_Compare->isEnabled());
     EXPECT_FALSE(Bar()->CB_Sort->isEnabled());
@@ -387,7 +387,7 @@ TEST_F(MainWindowTest, FileMenuNamesTheCurrentEntry) {
 
     env.WriteFile("c/FM/PROG.EXE", "MZ");
     env.WriteFile("c/FM/read.txt", "text");
-    auto* dir = new TFakeDirWindow("C:\\FM");
+    auto* dir = new TFakeDirWindow(form.get(), "C:\\FM");
     form->AddChild(dir);
     dir->ReadDirectory();
     dir->current = dir->FindEntry("PROG.EXE");
@@ -452,7 +452,7 @@ TEST_F(MainWindowTest, RefreshReachesTheWindowsShowingAPathOrDrive) {
     auto* sub = AddDir("A\\SUB");
     auto* b = AddDir("B");
     env.WriteFile("d/X/keep.txt", "");
-    auto* onD = new TFakeDirWindow("D:\\X");
+    auto* onD = new TFakeDirWindow(form.get(), "D:\\X");
     form->AddChild(onD);
     std::vector<char> drives;
     form->DriveInfoIsOpen = [] { return true; };
@@ -481,11 +481,11 @@ TEST_F(MainWindowTest, ChildMenusMergeByGroupWhileActive) {
         QMenu* tag = new QMenu("&Tag", this);
         QMenu* perform = new QMenu("&Perform", this);
         QMenu* apps = new QMenu("&Applications", this);
-        MenuDir() : TFakeDirWindow("C:\\") {}
+        explicit MenuDir(TFrameServices* frame) : TFakeDirWindow(frame, "C:\\") {}
         QList<TMergeMenu> MergeMenus() override { return {{32, apps}, {12, tag}, {21, perform}}; }
     };
     form->show();
-    auto* dir = new MenuDir;
+    auto* dir = new MenuDir(form.get());
     form->AddChild(dir);
     EXPECT_EQ(Captions(form->menuBar()->actions()),
               QStringList({"&File", "&Tag", "&Perform", "&Applications", "&Window", "&Help"}));
@@ -518,24 +518,24 @@ TEST_F(MainWindowTest, SpeedBarDocksHidesAndCancelsDrags) {
 
     // Opening the bar's menu ends a drag in progress.
     auto* dir = AddDir("DRAG");
-    form->DragSource = dir;
+    form->Drag().Source = dir;
     emit Bar()->ContextMenuOpening();
     EXPECT_EQ(dir->cancels, 1);
-    EXPECT_TRUE(form->DragSource.isNull());
+    EXPECT_TRUE(form->Drag().Source.isNull());
     // A drag source that has gone is forgotten, not called.
-    form->DragSource = dir;
+    form->Drag().Source = dir;
     dir->close();
     DeleteClosed();
     form->CancelDrag();
-    EXPECT_TRUE(form->DragSource.isNull());
+    EXPECT_TRUE(form->Drag().Source.isNull());
 }
 
 TEST_F(MainWindowTest, FirstActivationOpensOneWindowUnlessQuickDirectoriesDid) {
     int made = 0;
-    form->NewDirectoryWindowFactory = [&](Tmainform* main) -> TMDIChild* {
+    form->NewDirectoryWindowFactory = [&](TFrameServices& frame, int) -> TMDIChild* {
         ++made;
-        EXPECT_EQ(main, form.get());
-        return new TFakeDirWindow(plat::GetCurrentDir());
+        EXPECT_EQ(&frame, form.get());
+        return new TFakeDirWindow(&frame, plat::GetCurrentDir());
     };
     form->show();
     QApplication::processEvents();  // the first activation runs once shown
@@ -549,23 +549,23 @@ TEST_F(MainWindowTest, FirstActivationOpensOneWindowUnlessQuickDirectoriesDid) {
     // Two autoload quick directories: no extra window.
     form = std::make_unique<Tmainform>();
     made = 0;
-    form->NewDirectoryWindowFactory = [&](Tmainform*) -> TMDIChild* {
+    form->NewDirectoryWindowFactory = [&](TFrameServices& frame, int) -> TMDIChild* {
         ++made;
-        return new TFakeDirWindow("C:\\");
+        return new TFakeDirWindow(&frame, "C:\\");
     };
     std::vector<int> quick;
     form->OpenAutoloadQuickDirectories = [&] {
         form->OpenQuickDirectory(0);
-        quick.push_back(form->QuickDirToOpen);
+        quick.push_back(form->QuickDirToOpen());
         form->OpenQuickDirectory(1);
-        quick.push_back(form->QuickDirToOpen);
+        quick.push_back(form->QuickDirToOpen());
         return 2;
     };
     form->FirstActivation();
     EXPECT_EQ(made, 2);
     EXPECT_EQ(quick, std::vector<int>({0, 1}));
     form->FileNew->trigger();  // the plain command forgets the quick directory
-    EXPECT_EQ(form->QuickDirToOpen, -1);
+    EXPECT_EQ(form->QuickDirToOpen(), -1);
     EXPECT_EQ(made, 3);
 }
 
@@ -704,7 +704,7 @@ TEST_F(MainWindowTest, ApplicationsMenuListsTheChosenCategory) {
     QList<QAction*> items;
     for (int i = 1; i <= 9; ++i) items << menu.addAction(QStringLiteral("&A%1").arg(i));
     QAction* more = menu.addAction("&More ...");
-    TFakeDirWindow dir("C:\\");
+    TFakeDirWindow dir(form.get(), "C:\\");
     dir.FillAppMenu(items, more);
     EXPECT_EQ(items[0]->text(), "&1: Notepad");
     EXPECT_EQ(items[2]->text(), "&3: Vi");
@@ -750,7 +750,7 @@ TEST_F(MainWindowTest, ANewChildWiderThanTheFrameStartsWhollyInside) {
     form->show();
     QCoreApplication::processEvents();
     env.WriteFile("c/WIDE/keep.txt", "");
-    auto* w = new TFakeDirWindow("C:\\WIDE");
+    auto* w = new TFakeDirWindow(form.get(), "C:\\WIDE");
     w->resize(900, 700);
     form->AddChild(w);
     QCoreApplication::processEvents();

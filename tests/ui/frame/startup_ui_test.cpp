@@ -78,8 +78,8 @@ TEST(Startup, MalformedIniNeverStopsTheStart) {
     EXPECT_LE(DefaultOptions().SortKeys.size(), 4u);  // fields keep their widths
     {
         Tmainform form;
-        EXPECT_GT(form.ListFont.pointSize(), 0);
-        EXPECT_EQ(form.ExeColor, QColor(Qt::black));
+        EXPECT_GT(form.Display().ListFont.pointSize(), 0);
+        EXPECT_EQ(form.Display().ExeColor, QColor(Qt::black));
         form.show();
         form.FirstActivation();
         QApplication::processEvents();
@@ -109,7 +109,7 @@ TEST(Startup, TheFrameLooksLikeAFileManager) {
     form.show();
     for (const char* dir : {"C:\\", "C:\\WORK"}) {
         env.WriteFile(std::string("c/") + (dir[3] ? "WORK/" : "") + "readme.txt", "text");
-        auto* w = new TFakeDirWindow(dir);
+        auto* w = new TFakeDirWindow(&form, dir);
         form.AddChild(w);
         w->ReadDirectory();
     }
