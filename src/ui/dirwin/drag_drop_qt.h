@@ -46,9 +46,9 @@ void StartDrag(QWidget* source, QMimeData* data, int taggedCount);
 QPixmap DragPicture(int taggedCount);
 
 // Drop into directory dir, by the frame's drag state: the directory
-// copy of DragSource's selected directory, or the move or copy dialog for
-// DragSource's tagged files, preset with dir. The dialog opens once the drop
-// event is over; nothing opens when DragSource has closed by then.
+// copy of the drag source's selected directory, or the move or copy dialog
+// for its tagged files, preset with dir. The dialog opens once the drop
+// event is over; nothing opens when the source has closed by then.
 void DropIntoDirectory(TFrameServices& frame, const std::string& dir);
 // The copy (move) dialog for files from another application, preset with
 // dir; it opens once the drop event is over.
