@@ -108,6 +108,7 @@ void TDriveBar::contextMenuEvent(QContextMenuEvent* e) {
     menu.addAction("&Hide", this, [this] {
         hiddenByUser_ = true;
         hide();
+        emit HideRequested();
     });
     menu.exec(e->globalPos());
 }

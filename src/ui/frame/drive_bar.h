@@ -34,6 +34,8 @@ signals:
     void DriveChosen(char letter);
     // The context menu's "&Left" and "&Right".
     void DockRequested(bool left);
+    // The context menu's "&Hide": the bar stays hidden for the run.
+    void HideRequested();
     // A drop of a directory window's files or directory on a drive's cell.
     void DroppedOnDrive(char letter);
 

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDockWidget>
+#include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -17,7 +19,12 @@
 #include <cctype>
 #include <cstring>
 
+#include "core/drives/drive_texts.h"
 #include "core/fileops/change_notifier.h"
+#include "core/platform/errors.h"
+#include "core/platform/platform.h"
+#include "ui/dirwin/drag_drop_qt.h"
+#include "ui/frame/drive_bar.h"
 #include "ui/dirwin/mdi_child_window.h"
 #include "ui/dirwin/mdi_file_base_window.h"
 #include "core/settings/app_ini.h"
@@ -298,6 +305,7 @@ void Tmainform::ActiveFormChange() {
     auto* fileWindow = qobject_cast<TMDIFileBase*>(active);
     auto* dir = qobject_cast<TMDIChild*>(active);
     SpeedBar->CB_Category->setEnabled(fileWindow != nullptr);
+    if (dir && DriveBar) DriveBar->SelectDrive(dir->GetDrive());
     if (dir) {
         SpeedBar->SB_Options->setEnabled(HasCommand(TMainCommand::WindowOptions));
         RunCommand([dir] { dir->UpdateStatus(); });
@@ -510,6 +518,7 @@ void Tmainform::changeEvent(QEvent* e) {
 void Tmainform::FirstActivation() {
     if (!FirstActivationPending) return;
     FirstActivationPending = false;
+    MakeDriveBar();
     RunCommand([this] {
         if (AppIni().ReadBool("FInfo", "Active", false) && HasCommand(TMainCommand::DriveInformation) &&
             !(DriveInfoIsOpen && DriveInfoIsOpen()))
@@ -520,6 +529,69 @@ void Tmainform::FirstActivation() {
         if (OpenAutoloadQuickDirectories) opened = OpenAutoloadQuickDirectories();
     });
     if (opened == 0) RunCommand([this] { OpenDirectoryWindow(); });
+}
+
+void Tmainform::MakeDriveBar() {
+    if (DriveBar) return;
+    // The list is made once: a drive added later does not appear.
+    DriveList = BuildDriveList();
+    DriveBar = new TDriveBar(DriveList, B_HARDDISK, B_FLOPPYDISK);
+    DriveBar->ShowFloppy = [] { return AppIni().ReadBool("FINFO", "SHOWFLOPPY", false); };
+    DriveDock = new QDockWidget(this);
+    DriveDock->setObjectName("DriveDock");
+    DriveDock->setTitleBarWidget(new QWidget(DriveDock));
+    DriveDock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    DriveDock->setWidget(DriveBar);
+    addDockWidget(Qt::LeftDockWidgetArea, DriveDock);
+    connect(DriveBar, &TDriveBar::HintChanged, this,
+            [this](const QString& text) { SetHintText(text.toStdString()); });
+    connect(DriveBar, &TDriveBar::DriveChosen, this,
+            [this](char letter) { RunCommand([this, letter] { ChooseDrive(letter); }); });
+    connect(DriveBar, &TDriveBar::DroppedOnDrive, this,
+            [this](char letter) { RunCommand([this, letter] { DropOnDrive(letter); }); });
+    connect(DriveBar, &TDriveBar::DockRequested, this, [this](bool left) {
+        CancelDrag();
+        removeDockWidget(DriveDock);
+        addDockWidget(left ? Qt::LeftDockWidgetArea : Qt::RightDockWidgetArea, DriveDock);
+        DriveDock->show();
+    });
+    connect(DriveBar, &TDriveBar::HideRequested, this, [this] {
+        CancelDrag();
+        DriveDock->hide();
+    });
+    DriveBar->UpdateBarSize();
+    // The client area shrinks by the bar now, before the first window is
+    // fitted into it.
+    DriveDock->show();
+    if (layout()) {
+        layout()->invalidate();
+        layout()->activate();
+    }
+}
+
+void Tmainform::ChooseDrive(char letter) {
+    letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    for (TMDIChild* w : DirectoryWindowsInOrder())
+        if (std::toupper(static_cast<unsigned char>(w->GetDrive())) == letter) {
+            BringToFront(w);
+            return;
+        }
+    if (!DriveReady(letter)) return;
+    const std::string drive = std::string(1, letter) + ":";
+    if (!plat::SetCurrentDir(drive)) throw EInOutError(plat::ErrorText(plat::FileError::PathNotFound), 3);
+    OpenDirectoryWindow();
+}
+
+void Tmainform::DropOnDrive(char letter) {
+    ChooseDrive(letter);
+    TMDIChild* active = ActiveDirectoryWindow();
+    if (active && std::toupper(static_cast<unsigned char>(active->GetDrive())) == letter)
+        DropIntoDirectory(*this, active->GetDirectory());
+}
+
+void Tmainform::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (DriveBar && DriveBar->isVisible()) DriveBar->UpdateBarSize();
 }
 
 void Tmainform::closeEvent(QCloseEvent* e) {

@@ -29,6 +29,8 @@ class QMdiSubWindow;
 class QMenu;
 class TMDIChild;
 class TMDIFileBase;
+class QDockWidget;
+class TDriveBar;
 class TSpeedBar;
 class TStatusLine;
 class TWindowListDialog;
@@ -63,6 +65,9 @@ public:
     QMdiArea* MDIArea;
     TSpeedBar* SpeedBar;
     TStatusLine* StatusLine;
+    // The drive bar, made at the first activation from the drive list.
+    TDriveBar* DriveBar = nullptr;
+    QDockWidget* DriveDock = nullptr;
 
     QMenu* FileMenu;
     QAction* FileNew;            // "&New directory list"
@@ -168,6 +173,14 @@ public:
     // ---- handlers, public so that every path can be driven directly
     void ActiveFormChange();
     void FirstActivation();
+    // Fills the drive list and puts the drive bar at the left edge.
+    void MakeDriveBar();
+    // A click on the drive bar: the first directory window on the drive
+    // comes to the front, else one opens there when the drive is ready.
+    void ChooseDrive(char letter);
+    // A drop on the drive bar: the drive is chosen, then the drop goes into
+    // the directory of the window that shows it.
+    void DropOnDrive(char letter);
     void FileMenuOpened();
     void WindowMenuOpened();
     void SortBoxChosen(int index);
@@ -193,6 +206,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
