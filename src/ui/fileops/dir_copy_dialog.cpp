@@ -25,11 +25,6 @@ namespace {
 
 constexpr char kSection[] = "F_DIRCPY";
 
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 }  // namespace
 
 TFDIRCPY::TFDIRCPY(const std::string& root, const std::optional<std::string>& presetDestination,
@@ -99,13 +94,8 @@ TFDIRCPY::TFDIRCPY(const std::string& root, const std::optional<std::string>& pr
     CB_Overwrite->setChecked(ini.ReadBool(kSection, "OVerwrite", true));
     E_Base->setEnabled(CB_MkSub->isChecked());
     CB_Destination->setEditText(QString());
-    tree_ = TTreeListing(root_);
     int64_t files = 0, dirs = 0;
-    {
-        WaitCursor wait;
-        ListDirectoryTree(tree_, files, dirs);
-    }
-    for (const std::string& line : tree_.lines) LB_Tree->addItem(QString::fromStdString(line));
+    ShowTree(root_, tree_, LB_Tree, files, dirs);
     E_From->setText(QString::fromStdString(root_));
     E_Base->setText(QString::fromStdString(BaseDirectoryName(root_)));
     FillDestinations();

@@ -1,7 +1,9 @@
 #include "ui/fileops/dir_op_dialog.h"
 
 #include <QGuiApplication>
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 
@@ -53,4 +55,18 @@ void TDirOpDialog::LockForRun() {
     for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(false);
     // Cancel's parents must be enabled for it to take clicks.
     for (QWidget* w = CancelBtn; w && w != this; w = w->parentWidget()) w->setEnabled(true);
+}
+
+void TDirOpDialog::ShowTree(const std::string& root, TTreeListing& tree, QListWidget* list,
+                            int64_t& files, int64_t& dirs) {
+    tree = TTreeListing(root);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        ListDirectoryTree(tree, files, dirs);
+    } catch (...) {
+        QApplication::restoreOverrideCursor();
+        throw;
+    }
+    QApplication::restoreOverrideCursor();
+    for (const std::string& line : tree.lines) list->addItem(QString::fromStdString(line));
 }

@@ -4,11 +4,14 @@
 // TCancelableDialog's).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "core/fileops/file_primitives.h"
 #include "ui/fileops/cancelable_dialog.h"
 
 class QBoxLayout;
+class QListWidget;
 class QPushButton;
 class QWidget;
 class TFrameServices;
@@ -36,6 +39,10 @@ class TDirOpDialog : public TCancelableDialog {
     void Refuse(const std::string& message, QWidget* field);
     // Disables every control of the dialog but Cancel.
     void LockForRun();
+    // Lists the tree below root into tree and the list box (under the wait
+    // cursor) and counts its files and directories.
+    static void ShowTree(const std::string& root, TTreeListing& tree, QListWidget* list,
+                         int64_t& files, int64_t& dirs);
 
     TFrameServices* frame_;
 

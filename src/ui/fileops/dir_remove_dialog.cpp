@@ -19,12 +19,6 @@ namespace {
 
 constexpr char kSection[] = "F_RDIR";
 
-// The wait cursor while a tree is scanned, restored in any case.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 QLineEdit* ReadOnlyEdit(QWidget* parent, const char* name) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
@@ -78,13 +72,8 @@ TFRDIR::TFRDIR(const std::string& root, TFrameServices* frame)
     CB_DeleteFile->setChecked(ini.ReadBool(kSection, "CB_DeleteFile", true));
     CB_KeepStruct->setChecked(ini.ReadBool(kSection, "CB_KeepStruct", true));
     CB_DelReadonly->setChecked(ini.ReadBool(kSection, "CB_DelReadonly", true));
-    tree_ = TTreeListing(root_);
     int64_t files = 0, dirs = 0;
-    {
-        WaitCursor wait;
-        ListDirectoryTree(tree_, files, dirs);
-    }
-    for (const std::string& line : tree_.lines) LB_Tree->addItem(QString::fromStdString(line));
+    ShowTree(root_, tree_, LB_Tree, files, dirs);
     E_Files->setText(QString::number(files));
     E_Dirs->setText(QString::number(dirs));
     CB_KeepStruct->setFocus();
