@@ -59,3 +59,14 @@ std::string CommonDirectory(const std::vector<std::string>& files) {
     }
     return common.size() > 3 ? common.substr(0, common.size() - 1) : common;
 }
+
+TFileSet DroppedFileSet(const std::vector<std::string>& files) {
+    TFileSet set;
+    set.Directory = CommonDirectory(files);
+    bool oneDirectory = !set.Directory.empty();
+    for (const std::string& f : files)
+        if (!plat::SameText(ParentDirectory(f), set.Directory)) oneDirectory = false;
+    // A full path carries its own directory; the runs take it as it is.
+    for (const std::string& f : files) set.Files.push_back({oneDirectory ? FileNamePart(f) : f, f, 0});
+    return set;
+}

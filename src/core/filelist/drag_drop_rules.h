@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/fileops/file_set.h"
+
 // What is dragged, recognised by the control that started it: a directory
 // window's file list (tag 1426), its tree, its splitter (tag 122), or files
 // from another application.
@@ -48,3 +50,8 @@ TDropDecision DecideDrop(TDropTarget target, const TDragFacts& facts);
 // without a trailing backslash except at a root; "" when they share no
 // drive.
 std::string CommonDirectory(const std::vector<std::string>& files);
+
+// The files of a drop from another application (full paths) as a file set
+// in their common directory: listed by name when they share one directory,
+// by full path otherwise.
+TFileSet DroppedFileSet(const std::vector<std::string>& files);

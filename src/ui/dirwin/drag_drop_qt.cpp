@@ -9,10 +9,11 @@
 #include <QUrl>
 #include <memory>
 
-#include "ui/dirwin/drag_outside_files_window.h"
+#include "core/filelist/drag_drop_rules.h"
 #include "ui/dirwin/mdi_child_window.h"
 #include "ui/fileops/directory_dialogs_qt.h"
 #include "ui/fileops/file_dialogs_qt.h"
+#include "ui/fileops/file_operation_dialog.h"
 #include "core/platform/platform.h"
 #include "core/seams/progress.h"
 #include "ui/dirwin/frame_services.h"
@@ -122,7 +123,7 @@ void DropOutsideFiles(TFrameServices* frame, const std::vector<std::string>& fil
     const QPointer<QWidget> frameAlive = frame ? frame->FrameWidget() : nullptr;
     AfterTheDrop([frame, frameAlive, files, dir, move] {
         if (frame && !frameAlive) return;
-        TOutsideFiles source(files, frame);
+        const TFileSource source{DroppedFileSet(files), frame, nullptr};
         if (move)
             OpenMoveDialog(source, dir);
         else

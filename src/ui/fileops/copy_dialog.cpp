@@ -13,7 +13,7 @@
 #include "core/fileops/change_notifier.h"
 #include "core/settings/startup.h"
 
-TFCopy::TFCopy(TMDIChild& source, const std::optional<std::string>& preset, QWidget* parent)
+TFCopy::TFCopy(const TFileSource& source, const std::optional<std::string>& preset, QWidget* parent)
     : TTransferDialog(source, preset, "Copy", 1005, "Cancel the copy process?", parent) {
     setObjectName("FCopy");
     RB_File = new QRadioButton("&File", this);

@@ -12,8 +12,11 @@ class TFCopy : public TTransferDialog {
     Q_OBJECT
 public:
     // preset: the drop target's directory when opened by a drop.
-    explicit TFCopy(TMDIChild& source, const std::optional<std::string>& preset = std::nullopt,
+    explicit TFCopy(const TFileSource& source, const std::optional<std::string>& preset = std::nullopt,
                     QWidget* parent = nullptr);
+    explicit TFCopy(TMDIChild& source, const std::optional<std::string>& preset = std::nullopt,
+                    QWidget* parent = nullptr)
+        : TFCopy(SourceOf(source), preset, parent) {}
 
     QRadioButton* RB_File;  // "&File"
     QRadioButton* RB_LPT1;  // "LPT&1"

@@ -16,14 +16,22 @@ QWidget* FrameOf(TMDIChild& source) { return source.Frame() ? source.Frame()->Fr
 
 }  // namespace
 
-void OpenCopyDialog(TMDIChild& source, const std::optional<std::string>& preset) {
-    TFCopy dialog(source, preset, FrameOf(source));
+void OpenCopyDialog(const TFileSource& source, const std::optional<std::string>& preset) {
+    TFCopy dialog(source, preset, source.Frame ? source.Frame->FrameWidget() : nullptr);
     dialog.exec();
 }
 
-void OpenMoveDialog(TMDIChild& source, const std::optional<std::string>& preset) {
-    TFMove dialog(source, preset, FrameOf(source));
+void OpenMoveDialog(const TFileSource& source, const std::optional<std::string>& preset) {
+    TFMove dialog(source, preset, source.Frame ? source.Frame->FrameWidget() : nullptr);
     dialog.exec();
+}
+
+void OpenCopyDialog(TMDIChild& source, const std::optional<std::string>& preset) {
+    OpenCopyDialog(SourceOf(source), preset);
+}
+
+void OpenMoveDialog(TMDIChild& source, const std::optional<std::string>& preset) {
+    OpenMoveDialog(SourceOf(source), preset);
 }
 
 void OpenDeleteDialog(TMDIChild& source) {

@@ -7,6 +7,7 @@
 
 class TFrameServices;
 class TMDIChild;
+struct TFileSource;
 
 void InstallFileOperationDialogs(TFrameServices& frame);
 
@@ -15,6 +16,10 @@ void InstallFileOperationDialogs(TFrameServices& frame);
 // drag started from); without it the destination starts empty.
 void OpenCopyDialog(TMDIChild& source, const std::optional<std::string>& preset = std::nullopt);
 void OpenMoveDialog(TMDIChild& source, const std::optional<std::string>& preset = std::nullopt);
+// The same for files that come from no window (a drop from another
+// application).
+void OpenCopyDialog(const TFileSource& source, const std::optional<std::string>& preset);
+void OpenMoveDialog(const TFileSource& source, const std::optional<std::string>& preset);
 void OpenDeleteDialog(TMDIChild& source);
 void OpenShredDialog(TMDIChild& source);
 void OpenAttributeDialog(TMDIChild& source);

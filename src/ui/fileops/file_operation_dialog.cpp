@@ -39,6 +39,8 @@ TFileSet FileSetOf(TMDIChild& window) {
     return set;
 }
 
+TFileSource SourceOf(TMDIChild& window) { return {FileSetOf(window), window.Frame(), &window}; }
+
 TFileOperationDialog::TFileOperationDialog(const std::string& caption, int helpTopic,
                                            const std::string& cancelQuestion, QWidget* parent)
     : TCancelableDialog(parent), helpTopic_(helpTopic), cancelQuestion_(cancelQuestion) {
@@ -82,10 +84,12 @@ TFileOperationDialog::TFileOperationDialog(const std::string& caption, int helpT
     };
 }
 
-void TFileOperationDialog::TakeFiles(TMDIChild& source) {
-    files_ = FileSetOf(source);
+void TFileOperationDialog::TakeFiles(TMDIChild& source) { TakeFiles(FileSetOf(source)); }
+
+void TFileOperationDialog::TakeFiles(const TFileSet& files) {
+    files_ = files;
     E_From->setText(QString::fromStdString(files_.Directory));
-    L_Count->setText(QString::number(source.GetTaggedCount()));
+    L_Count->setText(QString::number(files_.Files.size()));
     LB1->clear();
     for (const TFileSetEntry& f : files_.Files) LB1->addItem(QString::fromStdString(f.Name));
 }

@@ -17,8 +17,19 @@ class QListWidget;
 class QPushButton;
 class TMDIChild;
 
+class TFrameServices;
+
 // The tagged files of a window, in list order, with its directory.
 TFileSet FileSetOf(TMDIChild& window);
+
+// What a dialog works on: the files, the frame it opens in and the window
+// they come from (none for files dropped from another application).
+struct TFileSource {
+    TFileSet Files;
+    TFrameServices* Frame = nullptr;
+    const TMDIChild* Window = nullptr;
+};
+TFileSource SourceOf(TMDIChild& window);
 
 class TFileOperationDialog : public TCancelableDialog {
     Q_OBJECT
@@ -45,8 +56,9 @@ protected:
     TFileOperationDialog(const std::string& caption, int helpTopic, const std::string& cancelQuestion,
                          QWidget* parent);
 
-    // Fills the "from" edit, the count and the list from the window.
+    // Fills the "from" edit, the count and the list from the files.
     void TakeFiles(TMDIChild& source);
+    void TakeFiles(const TFileSet& files);
     // A row of the "from" label and edit, and one of the count label and
     // count.
     QLayout* SourceRow(const QString& label);

@@ -11,7 +11,7 @@
 #include "core/fileops/change_notifier.h"
 #include "core/settings/startup.h"
 
-TFMove::TFMove(TMDIChild& source, const std::optional<std::string>& preset, QWidget* parent)
+TFMove::TFMove(const TFileSource& source, const std::optional<std::string>& preset, QWidget* parent)
     : TTransferDialog(source, preset, "Move", 9014, "Cancel the move process?", parent) {
     setObjectName("FMove");
     CB_Destination->setToolTip("Destination of move");

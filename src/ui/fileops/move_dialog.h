@@ -10,8 +10,11 @@ class TFMove : public TTransferDialog {
     Q_OBJECT
 public:
     // preset: the drop target's directory when opened by a drop.
-    explicit TFMove(TMDIChild& source, const std::optional<std::string>& preset = std::nullopt,
+    explicit TFMove(const TFileSource& source, const std::optional<std::string>& preset = std::nullopt,
                     QWidget* parent = nullptr);
+    explicit TFMove(TMDIChild& source, const std::optional<std::string>& preset = std::nullopt,
+                    QWidget* parent = nullptr)
+        : TFMove(SourceOf(source), preset, parent) {}
 
     void OKBtnClick() override;
 

@@ -13,7 +13,7 @@
 #include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
 
-TTransferDialog::TTransferDialog(TMDIChild& source, const std::optional<std::string>& preset,
+TTransferDialog::TTransferDialog(const TFileSource& source, const std::optional<std::string>& preset,
                                  const std::string& caption, int helpTopic,
                                  const std::string& cancelQuestion, QWidget* parent)
     : TFileOperationDialog(caption, helpTopic, cancelQuestion, parent) {
@@ -39,9 +39,9 @@ TTransferDialog::TTransferDialog(TMDIChild& source, const std::optional<std::str
     CB_Overwrite->setChecked(WarnOverwrite);
 
     // The drop-down offers the other windows' directories, each once.
-    if (TFrameServices* frame = source.Frame()) {
-        for (TMDIChild* dir : frame->DirectoryWindowsInOrder()) {
-            if (dir == &source) continue;
+    if (source.Frame) {
+        for (TMDIChild* dir : source.Frame->DirectoryWindowsInOrder()) {
+            if (dir == source.Window) continue;
             QString text = QString::fromStdString(dir->GetDirectory());
             bool listed = false;
             for (int i = 0; i < CB_Destination->count() && !listed; ++i)
@@ -50,7 +50,7 @@ TTransferDialog::TTransferDialog(TMDIChild& source, const std::optional<std::str
         }
     }
     CB_Destination->setEditText(preset ? QString::fromStdString(*preset) : QString());
-    TakeFiles(source);
+    TakeFiles(source.Files);
     SetInitialFocus(CB_Destination);
 }
 

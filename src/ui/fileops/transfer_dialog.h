@@ -28,9 +28,9 @@ public:
     void FindBtnClick();
 
 protected:
-    // source: the window whose tagged files are transferred. preset: the
-    // destination of a drop, nullopt when opened by a command.
-    TTransferDialog(TMDIChild& source, const std::optional<std::string>& preset,
+    // source: the files transferred and the window they come from. preset:
+    // the destination of a drop, nullopt when opened by a command.
+    TTransferDialog(const TFileSource& source, const std::optional<std::string>& preset,
                     const std::string& caption, int helpTopic, const std::string& cancelQuestion,
                     QWidget* parent);
 

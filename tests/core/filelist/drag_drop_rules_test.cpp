@@ -126,3 +126,19 @@ TEST(DragDropRulesTest, CommonDirectoryOfDroppedFiles) {
     EXPECT_EQ(CommonDirectory({"C:\\IN\\a.txt", "D:\\IN\\b.txt"}), "");
     EXPECT_EQ(CommonDirectory({}), "");
 }
+
+TEST(DragDropRulesTest, DroppedFilesOfOneDirectoryAreListedByName) {
+    const TFileSet one = DroppedFileSet({"C:\\IN\\a.txt", "C:\\in\\b c.txt"});
+    EXPECT_EQ(one.Directory, "C:\\IN");
+    ASSERT_EQ(one.Files.size(), 2u);
+    EXPECT_EQ(one.Files[0].Name, "a.txt");
+    EXPECT_EQ(one.Files[1].Name, "b c.txt");
+    EXPECT_EQ(one.Files[1].Path, "C:\\in\\b c.txt");
+
+    // Files of several directories keep their full paths as names.
+    const TFileSet several = DroppedFileSet({"C:\\IN\\SUB\\a.txt", "C:\\IN\\b.txt"});
+    EXPECT_EQ(several.Directory, "C:\\IN");
+    ASSERT_EQ(several.Files.size(), 2u);
+    EXPECT_EQ(several.Files[0].Name, "C:\\IN\\SUB\\a.txt");
+    EXPECT_EQ(several.Files[1].Name, "C:\\IN\\b.txt");
+}
