@@ -8,7 +8,7 @@ void InstallDirectoryWindows(TFrameServices& frame) {
     frame.SetDirectoryWindowFactory(
         [](TFrameServices& owner, int quickDir) -> TMDIChild* { return new TSepDir(&owner, quickDir); });
     // The pattern box edits the filter of the active split window.
-    frame.RegisterCommand(TMainCommand::SetWildcards, [&frame] {
-        if (auto* window = qobject_cast<TSepDir*>(frame.ActiveDirectoryWindow())) ShowSetWildcards(*window);
-    });
+    frame.RegisterCommand(TCommand::SetWildcards, OnWindow([](TMDIChild& window) {
+        if (auto* split = qobject_cast<TSepDir*>(&window)) ShowSetWildcards(*split);
+    }));
 }

@@ -12,31 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "ui/dirwin/commands.h"
+
 class QPixmap;
 class QWidget;
 class TMDIChild;
 class TMDIFileBase;
 struct TDisplaySettings;
 class TFrameServices;
-
-// Commands whose dialogs and windows belong to other parts of the program.
-// Each part registers its handler with RegisterCommand; until it has, the
-// command's menu item and button stay disabled.
-enum class TMainCommand {
-    Applications,      // "App&lications ..." and "Application List"
-    QuickDirectories,  // "&Quick Directories ..." and "Quick Directory List"
-    DriveInformation,  // "D&rive Information": opens the window, or closes it when open
-    GlobalOptions,     // "&Global options ..."
-    NewFile,           // "&Edit" > "&New file"
-    DriveSearch,       // "&Drive Search ..." and "Drive Search"
-    MultiDriveSearch,  // "&Multi Drive Search ..."
-    RunProgram,        // "D&o ..."
-    QuickAdd,          // "Quick Add to Direcotry List"
-    TagByWildcards,    // "Tag based on wildcards"
-    ComparePaths,      // "Tag against another directory"
-    WindowOptions,     // "Set Options"
-    SetWildcards,      // a click on the pattern box
-};
 
 // What a directory window's UpdateStatus shows in the frame.
 struct TDirectoryStatus {
@@ -65,25 +48,21 @@ class TFrameServices {
 public:
     virtual ~TFrameServices() = default;
 
-    // The viewers, the editor and the application launcher, each set by its
-    // part; a window's item for one stays disabled until it is. The picture
-    // hook loads the file into the picture viewer, captions and shows it.
-    std::function<void(const std::string& path)> ShowTextViewer;
-    std::function<void(const std::string& path)> ShowHexViewer;
-    std::function<void(const std::string& path)> ViewPictureFile;
-    std::function<void(const std::string& path)> EditFile;
-    // Starts application appIndex of the current category on the window's
-    // current entry.
-    std::function<void(int appIndex, TMDIFileBase& window)> StartApplication;
-
     // The frame's widget: the parent of dialogs and the help window.
     virtual QWidget* FrameWidget() = 0;
     virtual void ShowHelp(int topic) = 0;
 
-    // ---- commands
-    virtual void RegisterCommand(TMainCommand command, std::function<void()> handler) = 0;
-    virtual bool HasCommand(TMainCommand command) const = 0;
-    virtual void RunCommand(TMainCommand command) = 0;
+    // ---- commands: the program's one registry
+    virtual void RegisterCommand(TCommand command, TCommandRegistry::Handler handler) = 0;
+    // A handler that needs no target.
+    void RegisterCommand(TCommand command, std::function<void()> handler) {
+        RegisterCommand(command, handler ? TCommandRegistry::Handler([handler](const TCommandTarget&) { handler(); })
+                                         : TCommandRegistry::Handler());
+    }
+    virtual bool HasCommand(TCommand command) const = 0;
+    // Runs the command's handler, showing any error it raises; nothing when
+    // no part has registered it.
+    virtual void RunCommand(TCommand command, const TCommandTarget& target = {}) = 0;
 
     // ---- status line and speed bar
     // The active directory window's figures, sort key, patterns and buttons.

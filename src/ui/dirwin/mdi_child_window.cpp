@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include "core/text/column_text.h"
-#include "core/filelist/dir_commands.h"
 #include "core/platform/platform.h"
 #include "core/settings/app_ini.h"
 #include "core/seams/progress.h"
@@ -145,15 +144,13 @@ void TMDIChild::OpenEntry(int index) { ShellEntry("open", index); }
 void TMDIChild::PrintEntry(int index) { ShellEntry("print", index); }
 
 void TMDIChild::EditEntry(int index) {
-    TFrameServices* frame = Frame();
-    if (frame && frame->EditFile && index >= 0 && index < FileList.GetListCount())
-        frame->EditFile(GetEntryPath(index));
+    if (Frame() && index >= 0 && index < FileList.GetListCount())
+        Frame()->RunCommand(TCommand::EditFile, {this, GetEntryPath(index)});
 }
 
 void TMDIChild::ViewPicture(int index) {
-    TFrameServices* frame = Frame();
-    if (frame && frame->ViewPictureFile && index >= 0 && index < FileList.GetListCount())
-        frame->ViewPictureFile(GetEntryPath(index));
+    if (Frame() && index >= 0 && index < FileList.GetListCount())
+        Frame()->RunCommand(TCommand::ViewPicture, {this, GetEntryPath(index)});
 }
 
 void TMDIChild::ViewIfPicture(int index) {
@@ -168,16 +165,18 @@ void TMDIChild::ViewIfPicture(int index) {
 
 // ---------------------------------------------------------------- dialogs
 
-void TMDIChild::RunDirCommand(const std::function<void(TMDIChild&)>& command) {
-    if (!command) return;
-    command(*this);
+void TMDIChild::RunDirCommand(TCommand command) {
+    if (!CanRun(command)) return;
+    Frame()->RunCommand(command, {this});
     Progress().StopProgress();
 }
 
-void TMDIChild::RenameTagged() { RunDirCommand(DirCommands().Rename); }
-void TMDIChild::TagByAttribute() { RunDirCommand(DirCommands().TagByAttribute); }
-void TMDIChild::TagByDate() { RunDirCommand(DirCommands().TagByDate); }
-void TMDIChild::SetAttributes() { RunDirCommand(DirCommands().Attributes); }
-void TMDIChild::DeleteTagged() { RunDirCommand(DirCommands().Delete); }
-void TMDIChild::CopyTagged() { RunDirCommand(DirCommands().Copy); }
-void TMDIChild::MoveTagged() { RunDirCommand(DirCommands().Move); }
+bool TMDIChild::CanRun(TCommand command) const { return Frame() && Frame()->HasCommand(command); }
+
+void TMDIChild::RenameTagged() { RunDirCommand(TCommand::Rename); }
+void TMDIChild::TagByAttribute() { RunDirCommand(TCommand::TagByAttribute); }
+void TMDIChild::TagByDate() { RunDirCommand(TCommand::TagByDate); }
+void TMDIChild::SetAttributes() { RunDirCommand(TCommand::Attributes); }
+void TMDIChild::DeleteTagged() { RunDirCommand(TCommand::Delete); }
+void TMDIChild::CopyTagged() { RunDirCommand(TCommand::Copy); }
+void TMDIChild::MoveTagged() { RunDirCommand(TCommand::Move); }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/filelist/file_list.h"
+#include "ui/dirwin/commands.h"
 #include "ui/dirwin/mdi_file_base_window.h"
 #include "core/settings/quilby_options.h"
 
@@ -158,9 +159,12 @@ protected:
     void BuildHeader(QHeaderView* header, const std::string& section, bool resultWindow);
     // Writes the widths of every shown section under their captions.
     void SaveColumnWidths(QHeaderView* header, const std::string& section);
-    // Runs a dialog a part has registered (nothing when none has); the
-    // progress gauge is hidden afterwards.
-    void RunDirCommand(const std::function<void(TMDIChild&)>& command);
+    // Runs a command on this window through the frame's registry (nothing
+    // outside a frame or when no part has registered it); the progress
+    // gauge is hidden afterwards.
+    void RunDirCommand(TCommand command);
+    // Whether the frame holding the window has a handler for command.
+    bool CanRun(TCommand command) const;
     // Shell "open" or "print" of an entry, with the two failure messages.
     void ShellEntry(const std::string& verb, int index);
 };

@@ -10,7 +10,6 @@
 #include <QMdiArea>
 #include <QMenu>
 
-#include "core/filelist/dir_commands.h"
 #include "core/filelist/dir_navigation.h"
 #include "ui/dirwin/dir_tree_widget.h"
 #include "ui/dirwin/file_list_view.h"
@@ -46,8 +45,6 @@ QMenu* TopMenu(QWidget* owner, const char* name, const char* caption) {
 }
 
 QString MenuText(const std::string& s) { return QString::fromStdString(s).replace("&", "&&"); }
-
-TDirCommands& Commands() { return DirCommands(); }
 
 }  // namespace
 
@@ -98,20 +95,15 @@ void TSepDir::BuildTagMenu() {
     OnTrigger(TagNoneItem, [this] { TagNone(); });
     OnTrigger(TagDateItem, [this] { TagByDate(); });
     OnTrigger(TagSizeItem, [this] {
-        RunDirCommand(Commands().TagBySize);
+        RunDirCommand(TCommand::TagBySize);
         RepaintList();
     });
     OnTrigger(TagWildItem, [this] {
-        if (Commands().TagByWildcards)
-            RunDirCommand(Commands().TagByWildcards);
-        else if (main_)
-            main_->RunCommand(TMainCommand::TagByWildcards);
+        RunDirCommand(TCommand::TagByWildcards);
         RepaintList();
     });
     OnTrigger(TagAttrItem, [this] { TagByAttribute(); });
-    OnTrigger(TagCompareItem, [this] {
-        if (main_) main_->RunCommand(TMainCommand::ComparePaths);
-    });
+    OnTrigger(TagCompareItem, [this] { RunDirCommand(TCommand::ComparePaths); });
     OnTrigger(TagSearchItem, [this] { SearchText(); });
     connect(TagMenu, &QMenu::aboutToShow, this,
             [this] { RunReportingErrors([this] { UpdateActions(TActionMoment::TagMenuOpening); }); });
@@ -127,7 +119,7 @@ void TSepDir::BuildPerformMenu() {
     RenameItem = Item(PerformMenu, "RenameItem", "&Rename ...", QKeySequence("Ctrl+R"));
     OnTrigger(CopyItem, [this] { CopyTagged(); });
     OnTrigger(MoveItem, [this] { MoveTagged(); });
-    OnTrigger(ShredItem, [this] { RunDirCommand(Commands().Shred); });
+    OnTrigger(ShredItem, [this] { RunDirCommand(TCommand::Shred); });
     OnTrigger(DeleteItem, [this] { DeleteTagged(); });
     OnTrigger(AttrItem, [this] { SetAttributes(); });
     OnTrigger(RenameItem, [this] { RenameTagged(); });
@@ -165,10 +157,10 @@ void TSepDir::ConnectDirectoryItems(QAction* view, QAction* viewNew, QAction* co
                                     QAction* remove, QAction* rename, QAction* back) {
     OnTrigger(view, [this] { ViewSelected(); });
     OnTrigger(viewNew, [this] { ViewNew(); });
-    OnTrigger(copy, [this] { RunDirCommand(Commands().CopyDirectory); });
-    OnTrigger(create, [this] { RunDirCommand(Commands().CreateDirectory); });
-    OnTrigger(remove, [this] { RunDirCommand(Commands().RemoveDirectory); });
-    OnTrigger(rename, [this] { RunDirCommand(Commands().RenameDirectory); });
+    OnTrigger(copy, [this] { RunDirCommand(TCommand::CopyDirectory); });
+    OnTrigger(create, [this] { RunDirCommand(TCommand::CreateDirectory); });
+    OnTrigger(remove, [this] { RunDirCommand(TCommand::RemoveDirectory); });
+    OnTrigger(rename, [this] { RunDirCommand(TCommand::RenameDirectory); });
     OnTrigger(back, [this] { BackOneLevel(); });
 }
 
@@ -199,9 +191,7 @@ void TSepDir::BuildOptionsMenu() {
     OptionsMenu->addSeparator();
     ShowDrivesItem = Item(OptionsMenu, "ShowDrivesItem", "Show &Drive list");
     OnTrigger(WildcardsItem, [this] { ShowSetWildcards(*this); });
-    OnTrigger(AllOptionsItem, [this] {
-        if (main_) main_->RunCommand(TMainCommand::WindowOptions);
-    });
+    OnTrigger(AllOptionsItem, [this] { RunDirCommand(TCommand::WindowOptions); });
     // The drive bar is not part of the main window yet: there is nothing
     // to show.
     ShowDrivesItem->setEnabled(false);
@@ -219,12 +209,8 @@ void TSepDir::BuildViewersMenu() {
 }
 
 void TSepDir::ConnectViewerItems(QAction* ascii, QAction* hex, QAction* picture) {
-    OnTrigger(ascii, [this] {
-        if (main_) ShowViewer(main_->ShowTextViewer);
-    });
-    OnTrigger(hex, [this] {
-        if (main_) ShowViewer(main_->ShowHexViewer);
-    });
+    OnTrigger(ascii, [this] { ShowViewer(TCommand::ViewText); });
+    OnTrigger(hex, [this] { ShowViewer(TCommand::ViewHex); });
     OnTrigger(picture, [this] {
         if (GetCurrentIndex() >= 0) ViewPicture(GetCurrentIndex());
     });
@@ -242,7 +228,7 @@ void TSepDir::BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more,
     more->setVisible(false);
     OnTrigger(more, [this] {
         if (!main_) return;
-        main_->RunCommand(TMainCommand::Applications);
+        main_->RunCommand(TCommand::Applications);
         main_->ReloadCategoryBox();
     });
 }
@@ -271,7 +257,7 @@ void TSepDir::BuildListMenu() {
         if (GetCurrentIndex() >= 0) EditEntry(GetCurrentIndex());
     });
     OnTrigger(ListNewFileItem, [this] {
-        if (main_) main_->RunCommand(TMainCommand::NewFile);
+        if (main_) main_->RunCommand(TCommand::NewFile);
     });
 
     ListViewersMenu = SubMenu(ListMenu, "ListViewersMenu", "&Viewers");
@@ -321,45 +307,44 @@ void TSepDir::SortBy(const char* keys) {
     ReadDirectory();
 }
 
-void TSepDir::ShowViewer(const std::function<void(const std::string&)>& viewer) {
+void TSepDir::ShowViewer(TCommand viewer) {
     const int row = GetCurrentIndex();
-    if (viewer && row >= 0) viewer(GetEntryPath(row));
+    if (main_ && row >= 0) main_->RunCommand(viewer, {this, GetEntryPath(row)});
 }
 
 void TSepDir::StartApplication(QAction* item) {
-    if (main_ && main_->StartApplication && item->data().isValid())
-        main_->StartApplication(item->data().toInt(), *this);
+    if (main_ && item->data().isValid())
+        main_->RunCommand(TCommand::StartApplication, {this, {}, item->data().toInt()});
 }
 
 // ---------------------------------------------------------------- states
 
 void TSepDir::UpdateActions(TActionMoment moment) {
-    const TDirCommands& c = Commands();
+    auto can = [this](TCommand command) { return CanRun(command); };
     const int row = GetCurrentIndex();
     const bool tagged = FileList.GetTaggedCount() > 0;
     const bool listEntries = FileList.GetEntryCount() > 0;
     const bool splitWindows = main_ && main_->SplitWindowCount() > 1;
 
     // Perform: the tagged entries.
-    const std::pair<QAction*, bool> perform[] = {{CopyItem, bool(c.Copy)},     {MoveItem, bool(c.Move)},
-                                                 {ShredItem, bool(c.Shred)},   {DeleteItem, bool(c.Delete)},
-                                                 {AttrItem, bool(c.Attributes)}, {RenameItem, bool(c.Rename)}};
-    for (const auto& [item, available] : perform) item->setEnabled(tagged && available);
+    const std::pair<QAction*, TCommand> perform[] = {
+        {CopyItem, TCommand::Copy},     {MoveItem, TCommand::Move},       {ShredItem, TCommand::Shred},
+        {DeleteItem, TCommand::Delete}, {AttrItem, TCommand::Attributes}, {RenameItem, TCommand::Rename}};
+    for (const auto& [item, command] : perform) item->setEnabled(tagged && can(command));
 
     // Tag: the file list's menu asks for entries; the menu bar's, opening,
     // offers its items on an empty list too.
     const bool menuBar = moment == TActionMoment::TagMenuOpening;
     const bool entries = menuBar || listEntries;
-    const bool wildcards = c.TagByWildcards || (main_ && main_->HasCommand(TMainCommand::TagByWildcards));
     TagAllItem->setEnabled(entries);
     TagReverseItem->setEnabled(entries);
     TagNoneItem->setEnabled(entries && (menuBar || tagged));
-    TagDateItem->setEnabled(entries && c.TagByDate);
-    TagSizeItem->setEnabled(entries && c.TagBySize);
-    TagWildItem->setEnabled(entries && wildcards);
-    TagAttrItem->setEnabled(bool(c.TagByAttribute));
-    ListTagAttrItem->setEnabled(listEntries && c.Attributes);
-    TagCompareItem->setEnabled(entries && splitWindows && main_->HasCommand(TMainCommand::ComparePaths));
+    TagDateItem->setEnabled(entries && can(TCommand::TagByDate));
+    TagSizeItem->setEnabled(entries && can(TCommand::TagBySize));
+    TagWildItem->setEnabled(entries && can(TCommand::TagByWildcards));
+    TagAttrItem->setEnabled(can(TCommand::TagByAttribute));
+    ListTagAttrItem->setEnabled(listEntries && can(TCommand::Attributes));
+    TagCompareItem->setEnabled(entries && splitWindows && can(TCommand::ComparePaths));
     // The text search arrives with the searches.
     TagSearchItem->setEnabled(false);
 
@@ -372,19 +357,19 @@ void TSepDir::UpdateActions(TActionMoment moment) {
     // Viewers, the editor and "&Single" act on the current row (the file
     // list's menu makes the row under the mouse current first).
     const bool onRow = row >= 0 && row < FileList.GetListCount();
-    const std::pair<QAction*, bool> viewers[] = {
-        {ViewAsciiItem, main_ && main_->ShowTextViewer},   {ListViewAsciiItem, main_ && main_->ShowTextViewer},
-        {ViewHexItem, main_ && main_->ShowHexViewer},       {ListViewHexItem, main_ && main_->ShowHexViewer},
-        {ViewPicturesItem, main_ && main_->ViewPictureFile}, {ListViewPictureItem, main_ && main_->ViewPictureFile}};
-    for (const auto& [item, hook] : viewers) item->setEnabled(onRow && hook);
+    const std::pair<QAction*, TCommand> viewers[] = {
+        {ViewAsciiItem, TCommand::ViewText},      {ListViewAsciiItem, TCommand::ViewText},
+        {ViewHexItem, TCommand::ViewHex},         {ListViewHexItem, TCommand::ViewHex},
+        {ViewPicturesItem, TCommand::ViewPicture}, {ListViewPictureItem, TCommand::ViewPicture}};
+    for (const auto& [item, command] : viewers) item->setEnabled(onRow && can(command));
     ListTagSingleItem->setText(onRow ? "&Single: " + MenuText(GetEntryName(row)) : QString("&Single: "));
     ListTagSingleItem->setEnabled(onRow);
     ListEditItem->setText(onRow ? "&Edit: " + MenuText(GetEntryName(row)) : QString("&Edit"));
-    ListEditItem->setEnabled(onRow && main_ && main_->EditFile);
-    ListNewFileItem->setEnabled(main_ && main_->HasCommand(TMainCommand::NewFile));
+    ListEditItem->setEnabled(onRow && can(TCommand::EditFile));
+    ListNewFileItem->setEnabled(can(TCommand::NewFile));
 
     // Options: the sort items show the first sort key.
-    AllOptionsItem->setEnabled(main_ && main_->HasCommand(TMainCommand::WindowOptions));
+    AllOptionsItem->setEnabled(can(TCommand::WindowOptions));
     const char first = Options.SortKeys.empty() ? ' ' : Options.SortKeys[0];
     const char letters[] = "NEDS";
     const QList<QAction*> sort = {SortNameItem,     SortTypeItem,     SortDateItem,     SortSizeItem,
@@ -396,7 +381,6 @@ void TSepDir::SetDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, 
                                 QAction* remove, QAction* rename, QAction* back, bool onItem,
                                 bool createAlways) {
     const std::string current = GetDirectory();
-    const TDirCommands& c = Commands();
     // A directory shown by any window (this one too), or one above it,
     // cannot be removed or renamed; the backslash keeps C:\WO from
     // matching C:\WORK.
@@ -404,10 +388,10 @@ void TSepDir::SetDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, 
                       !main_->IsPathShown(WithBackslash(SelectedDir));
     view->setEnabled(onItem && !plat::SameText(SelectedDir, current));
     viewNew->setEnabled(onItem);
-    copy->setEnabled(onItem && c.CopyDirectory);
-    create->setEnabled((onItem || createAlways) && c.CreateDirectory);
-    remove->setEnabled(free && c.RemoveDirectory);
-    rename->setEnabled(free && c.RenameDirectory);
+    copy->setEnabled(onItem && CanRun(TCommand::CopyDirectory));
+    create->setEnabled((onItem || createAlways) && CanRun(TCommand::CreateDirectory));
+    remove->setEnabled(free && CanRun(TCommand::RemoveDirectory));
+    rename->setEnabled(free && CanRun(TCommand::RenameDirectory));
     back->setEnabled(current.size() > 3);
 }
 

@@ -205,7 +205,7 @@ private:
     std::string StartDirectory();
     void DirectoryChanged(const std::string& dir);
     void SortBy(const char* keys);
-    void ShowViewer(const std::function<void(const std::string&)>& viewer);
+    void ShowViewer(TCommand viewer);
     void StartApplication(QAction* item);
     TDragFacts DragFacts(TDropTarget target, const QDropEvent& event);
     // Runs the drag of control's data (the drag state is set).

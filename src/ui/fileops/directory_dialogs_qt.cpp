@@ -1,6 +1,5 @@
 #include "ui/fileops/directory_dialogs_qt.h"
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/mdi_child_window.h"
 #include "ui/fileops/dir_copy_dialog.h"
 #include "ui/fileops/dir_create_dialog.h"
@@ -9,26 +8,24 @@
 #include "ui/dirwin/frame_services.h"
 
 void InstallDirectoryDialogs(TFrameServices& frame) {
-    (void)frame;
-    TDirCommands& commands = DirCommands();
-    commands.CreateDirectory = [](TMDIChild& window) {
+    frame.RegisterCommand(TCommand::CreateDirectory, OnWindow([](TMDIChild& window) {
         TF_CreateDIR dialog(&window);
         dialog.exec();
-    };
-    commands.RemoveDirectory = [](TMDIChild& window) {
+    }));
+    frame.RegisterCommand(TCommand::RemoveDirectory, OnWindow([](TMDIChild& window) {
         TFRDIR dialog(window.GetSelectedDirectory(), window.Frame());
         dialog.exec();
-    };
-    commands.CopyDirectory = [](TMDIChild& window) {
+    }));
+    frame.RegisterCommand(TCommand::CopyDirectory, OnWindow([](TMDIChild& window) {
         TFDIRCPY dialog(window.GetSelectedDirectory(), std::nullopt, window.Frame());
         dialog.exec();
-    };
-    commands.RenameDirectory = [](TMDIChild& window) {
+    }));
+    frame.RegisterCommand(TCommand::RenameDirectory, OnWindow([](TMDIChild& window) {
         TFRenam dialog(window.Frame());
         dialog.Prepare(window.GetSelectedDirectory(), TRenameMode::Directory);
         dialog.exec();
-    };
-    commands.Rename = [](TMDIChild& window) { RenameTaggedEntries(window); };
+    }));
+    frame.RegisterCommand(TCommand::Rename, OnWindow([](TMDIChild& window) { RenameTaggedEntries(window); }));
 }
 
 void CopyDirectoryTo(TFrameServices* frame, const std::string& root, const std::string& destination) {

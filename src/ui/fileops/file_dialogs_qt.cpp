@@ -1,6 +1,5 @@
 #include "ui/fileops/file_dialogs_qt.h"
 
-#include "core/filelist/dir_commands.h"
 #include "ui/fileops/attr_dialog.h"
 #include "ui/fileops/copy_dialog.h"
 #include "ui/fileops/delete_dialog.h"
@@ -50,12 +49,10 @@ void OpenAttributeDialog(TMDIChild& source) {
 }
 
 void InstallFileOperationDialogs(TFrameServices& frame) {
-    (void)frame;
     // The windows hide the gauge again once the dialog has closed.
-    TDirCommands& commands = DirCommands();
-    commands.Copy = [](TMDIChild& w) { OpenCopyDialog(w); };
-    commands.Move = [](TMDIChild& w) { OpenMoveDialog(w); };
-    commands.Delete = &OpenDeleteDialog;
-    commands.Shred = &OpenShredDialog;
-    commands.Attributes = &OpenAttributeDialog;
+    frame.RegisterCommand(TCommand::Copy, OnWindow([](TMDIChild& w) { OpenCopyDialog(w); }));
+    frame.RegisterCommand(TCommand::Move, OnWindow([](TMDIChild& w) { OpenMoveDialog(w); }));
+    frame.RegisterCommand(TCommand::Delete, OnWindow(&OpenDeleteDialog));
+    frame.RegisterCommand(TCommand::Shred, OnWindow(&OpenShredDialog));
+    frame.RegisterCommand(TCommand::Attributes, OnWindow(&OpenAttributeDialog));
 }

@@ -1,5 +1,5 @@
 // Registers the copy, move, delete, shred and attribute dialogs with the
-// directory windows (DirCommands) and the main window, and opens them.
+// frame's command registry, and opens them.
 #pragma once
 
 #include <optional>

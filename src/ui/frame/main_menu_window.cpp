@@ -67,17 +67,17 @@ void Tmainform::BuildFileMenu() {
     connect(FileMenu, &QMenu::aboutToShow, this, [this] { RunCommand([this] { FileMenuOpened(); }); });
     ConnectCommand(FileNew, [this] { OpenDirectoryWindow(); });
     ConnectCommand(FileApplications, [this] {
-        RunCommand(TMainCommand::Applications);
+        RunCommand(TCommand::Applications);
         ReloadCategoryBox();
     });
-    ConnectCommand(FileQuickDirs, [this] { RunCommand(TMainCommand::QuickDirectories); });
+    ConnectCommand(FileQuickDirs, [this] { RunCommand(TCommand::QuickDirectories); });
     ConnectCommand(FileDriveInfo, [this] { ToggleDriveInformation(); });
-    ConnectCommand(FileGlobalOptions, [this] { RunCommand(TMainCommand::GlobalOptions); });
+    ConnectCommand(FileGlobalOptions, [this] { RunCommand(TCommand::GlobalOptions); });
     ConnectCommand(FileEdit, [this] { EditCurrentEntry(); });
-    ConnectCommand(FileNewFile, [this] { RunCommand(TMainCommand::NewFile); });
-    ConnectCommand(FileDriveSearch, [this] { RunCommand(TMainCommand::DriveSearch); });
-    ConnectCommand(FileMultiSearch, [this] { RunCommand(TMainCommand::MultiDriveSearch); });
-    ConnectCommand(FileDo, [this] { RunCommand(TMainCommand::RunProgram); });
+    ConnectCommand(FileNewFile, [this] { RunCommand(TCommand::NewFile); });
+    ConnectCommand(FileDriveSearch, [this] { RunCommand(TCommand::DriveSearch); });
+    ConnectCommand(FileMultiSearch, [this] { RunCommand(TCommand::MultiDriveSearch); });
+    ConnectCommand(FileDo, [this] { RunCommand(TCommand::RunProgram); });
     ConnectCommand(FileRun, [this] { RunCurrentEntry(); });
     ConnectCommand(FilePrint, [this] { PrintCurrentEntry(); });
     ConnectCommand(FileExit, [this] { close(); });
@@ -192,8 +192,8 @@ void Tmainform::PrintCurrentEntry() {
 }
 
 void Tmainform::ToggleDriveInformation() {
-    if (!HasCommand(TMainCommand::DriveInformation)) return;
-    RunCommand(TMainCommand::DriveInformation);
+    if (!HasCommand(TCommand::DriveInformation)) return;
+    RunCommand(TCommand::DriveInformation);
     AppIni().WriteBool("FInfo", "Active", DriveInfoIsOpen && DriveInfoIsOpen());
 }
 

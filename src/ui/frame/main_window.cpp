@@ -121,24 +121,20 @@ void Tmainform::LoadPictures() {
 
 // ---------------------------------------------------------------- commands
 
-void Tmainform::RegisterCommand(TMainCommand command, std::function<void()> handler) {
-    if (handler)
-        commands_[command] = std::move(handler);
-    else
-        commands_.erase(command);
+void Tmainform::RegisterCommand(TCommand command, TCommandRegistry::Handler handler) {
+    commands_.Register(command, std::move(handler));
     UpdateCommandEnabling();
     ActiveFormChange();
 }
 
-bool Tmainform::HasCommand(TMainCommand command) const { return commands_.count(command) != 0; }
-
 void Tmainform::RunCommand(const std::function<void()>& fn) { RunReportingErrors(fn); }
 
-void Tmainform::RunCommand(TMainCommand command) {
-    auto it = commands_.find(command);
-    if (it == commands_.end()) return;
-    auto handler = it->second;  // the handler may register commands itself
-    RunCommand(handler);
+void Tmainform::RunCommand(TCommand command, const TCommandTarget& target) {
+    RunCommand([this, command, &target] { commands_.Run(command, target); });
+}
+
+void Tmainform::RunWindowCommand(TCommand command) {
+    if (TMDIChild* window = ActiveDirectoryWindow()) RunCommand(command, {window});
 }
 
 void Tmainform::ConnectCommand(QAction* action, std::function<void()> fn) {
@@ -148,14 +144,14 @@ void Tmainform::ConnectCommand(QAction* action, std::function<void()> fn) {
 // Commands that only need their handler; the directory-window buttons
 // follow the active-window rules instead.
 void Tmainform::UpdateCommandEnabling() {
-    FileApplications->setEnabled(HasCommand(TMainCommand::Applications));
-    FileQuickDirs->setEnabled(HasCommand(TMainCommand::QuickDirectories));
-    FileDriveInfo->setEnabled(HasCommand(TMainCommand::DriveInformation));
-    FileGlobalOptions->setEnabled(HasCommand(TMainCommand::GlobalOptions));
-    FileNewFile->setEnabled(HasCommand(TMainCommand::NewFile));
-    FileDriveSearch->setEnabled(HasCommand(TMainCommand::DriveSearch));
-    FileMultiSearch->setEnabled(HasCommand(TMainCommand::MultiDriveSearch));
-    FileDo->setEnabled(HasCommand(TMainCommand::RunProgram));
+    FileApplications->setEnabled(HasCommand(TCommand::Applications));
+    FileQuickDirs->setEnabled(HasCommand(TCommand::QuickDirectories));
+    FileDriveInfo->setEnabled(HasCommand(TCommand::DriveInformation));
+    FileGlobalOptions->setEnabled(HasCommand(TCommand::GlobalOptions));
+    FileNewFile->setEnabled(HasCommand(TCommand::NewFile));
+    FileDriveSearch->setEnabled(HasCommand(TCommand::DriveSearch));
+    FileMultiSearch->setEnabled(HasCommand(TCommand::MultiDriveSearch));
+    FileDo->setEnabled(HasCommand(TCommand::RunProgram));
 }
 
 void Tmainform::ConnectSpeedBar() {
@@ -179,16 +175,16 @@ void Tmainform::ConnectSpeedBar() {
     TSpeedBar::Follow(sb->SB_Maximize, WindowMaximize);
     onDir(sb->SB_Copy, &TMDIChild::CopyTagged);
     onDir(sb->SB_Delete, &TMDIChild::DeleteTagged);
-    onClick(sb->SB_QuickAdd, [this] { RunCommand(TMainCommand::QuickAdd); });
+    onClick(sb->SB_QuickAdd, [this] { RunWindowCommand(TCommand::QuickAdd); });
     onDir(sb->SB_TagAll, &TMDIChild::TagAll);
     onDir(sb->SB_TagNone, &TMDIChild::TagNone);
     onClick(sb->SB_TagWild, [this] {
-        RunCommand(TMainCommand::TagByWildcards);
+        RunWindowCommand(TCommand::TagByWildcards);
         StopProgress();
         if (TMDIChild* dir = ActiveDirectoryWindow()) dir->RepaintList();
     });
-    onClick(sb->SB_Compare, [this] { RunCommand(TMainCommand::ComparePaths); });
-    onClick(sb->SB_Options, [this] { RunCommand(TMainCommand::WindowOptions); });
+    onClick(sb->SB_Compare, [this] { RunWindowCommand(TCommand::ComparePaths); });
+    onClick(sb->SB_Options, [this] { RunWindowCommand(TCommand::WindowOptions); });
     onClick(sb->SB_Maximize, [this] { MaximizeActive(); });
 
     connect(sb->CB_Sort, &QComboBox::activated, this,
@@ -223,7 +219,7 @@ void Tmainform::SortBoxChosen(int index) {
 
 void Tmainform::PatternBoxClicked() {
     if (!ActiveDirectoryWindow()) return;
-    RunCommand(TMainCommand::SetWildcards);
+    RunWindowCommand(TCommand::SetWildcards);
     StopProgress();
 }
 
@@ -307,7 +303,7 @@ void Tmainform::ActiveFormChange() {
     SpeedBar->CB_Category->setEnabled(fileWindow != nullptr);
     if (dir && DriveBar) DriveBar->SelectDrive(dir->GetDrive());
     if (dir) {
-        SpeedBar->SB_Options->setEnabled(HasCommand(TMainCommand::WindowOptions));
+        SpeedBar->SB_Options->setEnabled(HasCommand(TCommand::WindowOptions));
         RunCommand([dir] { dir->UpdateStatus(); });
     } else {
         for (QWidget* w : std::initializer_list<QWidget*>{
@@ -418,11 +414,11 @@ void Tmainform::ShowDirectoryStatus(const TDirectoryStatus& s) {
     sb->SB_Copy->setEnabled(tagged);
     sb->SB_Delete->setEnabled(tagged);
     sb->SB_TagAll->setEnabled(entries);
-    sb->SB_TagWild->setEnabled(entries && HasCommand(TMainCommand::TagByWildcards));
+    sb->SB_TagWild->setEnabled(entries && HasCommand(TCommand::TagByWildcards));
     sb->SB_Compare->setEnabled(!s.ResultWindow && entries && SplitWindowCount() > 1 &&
-                               HasCommand(TMainCommand::ComparePaths));
+                               HasCommand(TCommand::ComparePaths));
     sb->SB_QuickAdd->setEnabled(!s.ResultWindow && SplitWindowCount() > 0 &&
-                                HasCommand(TMainCommand::QuickAdd));
+                                HasCommand(TCommand::QuickAdd));
     sb->SB_TagNone->setEnabled(entries && tagged);
 
     if (!s.SortKeys.empty()) {
@@ -520,9 +516,9 @@ void Tmainform::FirstActivation() {
     FirstActivationPending = false;
     MakeDriveBar();
     RunCommand([this] {
-        if (AppIni().ReadBool("FInfo", "Active", false) && HasCommand(TMainCommand::DriveInformation) &&
+        if (AppIni().ReadBool("FInfo", "Active", false) && HasCommand(TCommand::DriveInformation) &&
             !(DriveInfoIsOpen && DriveInfoIsOpen()))
-            RunCommand(TMainCommand::DriveInformation);
+            RunCommand(TCommand::DriveInformation);
     });
     int opened = 0;
     RunCommand([this, &opened] {

@@ -123,8 +123,9 @@ public:
     // A child that is neither a directory window nor an editor became active
     // (the text viewer writes its position into the panels).
     std::function<void(QMdiSubWindow*)> OtherChildActivated;
-    void RegisterCommand(TMainCommand command, std::function<void()> handler) override;
-    bool HasCommand(TMainCommand command) const override;
+    using TFrameServices::RegisterCommand;
+    void RegisterCommand(TCommand command, TCommandRegistry::Handler handler) override;
+    bool HasCommand(TCommand command) const override { return commands_.Has(command); }
 
     // ---- children
     // Every MDI child in creation order (the order of the Window menu).
@@ -199,7 +200,9 @@ public:
     void ShowAbout();
     // Runs fn and shows any exception it raises; the program goes on.
     void RunCommand(const std::function<void()>& fn);
-    void RunCommand(TMainCommand command) override;
+    void RunCommand(TCommand command, const TCommandTarget& target = {}) override;
+    // Runs a command of the active directory window.
+    void RunWindowCommand(TCommand command);
 
 protected:
     bool event(QEvent* event) override;
@@ -232,6 +235,6 @@ private:
     TDragState drag_;
     int quickDirToOpen_ = -1;
     int changeListener_ = 0;  // this frame's listening to the change notifier
-    std::map<TMainCommand, std::function<void()>> commands_;
+    TCommandRegistry commands_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <QPointer>
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/mdi_child_window.h"
 #include "ui/tagging/tag_attr_dialog.h"
 #include "ui/tagging/tag_date_dialog.h"
@@ -29,12 +28,8 @@ void ShowTagBySize(TMDIChild& window) { RunModal<TTagSizeDialog>(window); }
 void ShowTagByAttribute(TMDIChild& window) { RunModal<TTagAttrDialog>(window); }
 
 void InstallTaggingDialogs(TFrameServices& frame) {
-    TDirCommands& commands = DirCommands();
-    commands.TagByWildcards = ShowTagByWildcards;
-    commands.TagByDate = ShowTagByDate;
-    commands.TagBySize = ShowTagBySize;
-    commands.TagByAttribute = ShowTagByAttribute;
-    frame.RegisterCommand(TMainCommand::TagByWildcards, [&frame] {
-        if (TMDIChild* window = frame.ActiveDirectoryWindow()) ShowTagByWildcards(*window);
-    });
+    frame.RegisterCommand(TCommand::TagByWildcards, OnWindow(&ShowTagByWildcards));
+    frame.RegisterCommand(TCommand::TagByDate, OnWindow(&ShowTagByDate));
+    frame.RegisterCommand(TCommand::TagBySize, OnWindow(&ShowTagBySize));
+    frame.RegisterCommand(TCommand::TagByAttribute, OnWindow(&ShowTagByAttribute));
 }

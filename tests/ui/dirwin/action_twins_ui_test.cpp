@@ -21,10 +21,8 @@ struct ActionTwinsTest : SepDirUiTest {
         for (const char* f : {"work/a.txt", "work/b.txt", "work/sub/s.txt", "other/o.txt", "empty/.keep"})
             env.WriteFile(std::string("c/") + f, "data");
         ShowForm(InstallProgramParts, QSize(900, 600));
-        form->RegisterCommand(TMainCommand::ComparePaths, [] {});
-        form->RegisterCommand(TMainCommand::WindowOptions, [] {});
-        form->ShowTextViewer = [](const std::string&) {};
-        form->ViewPictureFile = [](const std::string&) {};
+        for (TCommand c : {TCommand::ComparePaths, TCommand::WindowOptions, TCommand::ViewText, TCommand::ViewPicture})
+            form->RegisterCommand(c, [] {});
     }
     QToolButton* Button(const char* name) { return form->findChild<QToolButton*>(name); }
 

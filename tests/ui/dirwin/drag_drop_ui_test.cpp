@@ -22,7 +22,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/dir_tree_widget.h"
 #include "ui/dirwin/drag_drop_qt.h"
 #include "ui/dirwin/file_list_view.h"

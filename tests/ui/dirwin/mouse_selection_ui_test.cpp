@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/file_list_view.h"
 #include "ui/dirwin/sep_dir_window.h"
 #include "core/platform/platform.h"

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/dir_tree_widget.h"
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/file_list_view.h"
@@ -37,31 +36,32 @@ struct SepDirMenusTest : SepDirUiTest {
     }
     // A command that notes what it was asked to work on: the directory (for
     // directory commands the selected one) and the tagged names.
-    TDirCommands::Command Recorder(const std::string& name, bool selected = false) {
-        return [this, name, selected](TMDIChild& w) {
+    TCommandRegistry::Handler Recorder(const std::string& name, bool selected = false) {
+        return OnWindow([this, name, selected](TMDIChild& w) {
             std::vector<std::string> tagged;
             w.GetTaggedNames(tagged);
             std::string line = name + " " + (selected ? w.GetSelectedDirectory() : w.GetDirectory());
             for (const std::string& t : tagged) line += " " + t;
             calls.push_back(line);
-        };
+        });
     }
     void RegisterAll() {
-        TDirCommands& c = DirCommands();
-        c.Copy = Recorder("copy");
-        c.Move = Recorder("move");
-        c.Delete = Recorder("delete");
-        c.Shred = Recorder("shred");
-        c.Attributes = Recorder("attributes");
-        c.Rename = Recorder("rename");
-        c.CreateDirectory = Recorder("create", true);
-        c.RemoveDirectory = Recorder("remove", true);
-        c.CopyDirectory = Recorder("copydir", true);
-        c.RenameDirectory = Recorder("renamedir", true);
-        c.TagByDate = Recorder("tagdate");
-        c.TagBySize = Recorder("tagsize");
-        c.TagByAttribute = Recorder("tagattr");
-        c.TagByWildcards = Recorder("tagwild");
+        const std::pair<TCommand, TCommandRegistry::Handler> all[] = {
+            {TCommand::Copy, Recorder("copy")},
+            {TCommand::Move, Recorder("move")},
+            {TCommand::Delete, Recorder("delete")},
+            {TCommand::Shred, Recorder("shred")},
+            {TCommand::Attributes, Recorder("attributes")},
+            {TCommand::Rename, Recorder("rename")},
+            {TCommand::CreateDirectory, Recorder("create", true)},
+            {TCommand::RemoveDirectory, Recorder("remove", true)},
+            {TCommand::CopyDirectory, Recorder("copydir", true)},
+            {TCommand::RenameDirectory, Recorder("renamedir", true)},
+            {TCommand::TagByDate, Recorder("tagdate")},
+            {TCommand::TagBySize, Recorder("tagsize")},
+            {TCommand::TagByAttribute, Recorder("tagattr")},
+            {TCommand::TagByWildcards, Recorder("tagwild")}};
+        for (const auto& [command, handler] : all) form->RegisterCommand(command, handler);
     }
 };
 
@@ -376,8 +376,9 @@ TEST_F(SepDirMenusTest, SortItemsViewersAndApplications) {
     std::vector<std::string> shown;
     emit w->ViewersMenu->aboutToShow();
     EXPECT_FALSE(w->ViewAsciiItem->isEnabled());
-    form->ShowTextViewer = [&](const std::string& p) { shown.push_back("text " + p); };
-    form->ViewPictureFile = [&](const std::string& p) { shown.push_back("picture " + p); };
+    form->RegisterCommand(TCommand::ViewText, OnPath([&](const std::string& p) { shown.push_back("text " + p); }));
+    form->RegisterCommand(TCommand::ViewPicture,
+                          OnPath([&](const std::string& p) { shown.push_back("picture " + p); }));
     emit w->ViewersMenu->aboutToShow();
     EXPECT_FALSE(w->ViewAsciiItem->isEnabled());
     w->LB1->SetCurrentRow(0);
@@ -399,10 +400,10 @@ TEST_F(SepDirMenusTest, SortItemsViewersAndApplications) {
     };
     form->ReloadCategoryBox();
     std::vector<int> started;
-    form->StartApplication = [&](int index, TMDIFileBase& window) {
-        EXPECT_EQ(&window, w);
-        started.push_back(index);
-    };
+    form->RegisterCommand(TCommand::StartApplication, TCommandRegistry::Handler([&](const TCommandTarget& t) {
+        EXPECT_EQ(t.Window, w);
+        started.push_back(t.Index);
+    }));
     emit w->AppMenu->aboutToShow();
     EXPECT_EQ(w->AppItems[1]->text(), "&2: Viewer");
     EXPECT_TRUE(w->AppItems[2]->isVisible());

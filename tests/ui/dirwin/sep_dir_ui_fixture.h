@@ -10,7 +10,6 @@
 #include <functional>
 #include <string>
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/dir_tree_widget.h"
 #include "ui/dirwin/file_list_view.h"
 #include "ui/dirwin/sep_dir_window.h"
@@ -18,12 +17,7 @@
 #include "support/main_window_ui_fixture.h"
 
 struct SepDirUiTest : MainWindowUiTest {
-    TDirCommands savedCommands = DirCommands();
-
-    void TearDown() override {
-        form.reset();
-        DirCommands() = savedCommands;
-    }
+    void TearDown() override { form.reset(); }
 
     // Makes the main window, lets install add its parts, and shows it at
     // size with no window of its own choosing.

@@ -17,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/dir_tree_widget.h"
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/file_list_view.h"

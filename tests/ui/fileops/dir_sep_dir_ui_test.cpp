@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/dir_tree_widget.h"
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/sep_dir_window.h"
@@ -25,15 +24,9 @@
 namespace {
 
 struct DirSepDirTest : DirOpsTest {
-    TDirCommands saved = DirCommands();
-
     void SetUp() override {
         InstallDirectoryWindows(*form);
         InstallDirectoryDialogs(*form);
-    }
-    void TearDown() override {
-        DirOpsTest::TearDown();
-        DirCommands() = saved;
     }
 
     TSepDir* OpenSep(const std::string& dir) {

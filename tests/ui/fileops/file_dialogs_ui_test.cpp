@@ -9,7 +9,6 @@
 #include <QTreeWidget>
 #include <functional>
 
-#include "core/filelist/dir_commands.h"
 #include "support/fake_dir_window.h"
 #include "ui/fileops/attr_dialog.h"
 #include "ui/fileops/copy_dialog.h"
@@ -110,7 +109,6 @@ TEST_F(FindDirectoryTest, TheCopyAndMoveFindButtonsTakeTheChosenDirectory) {
 }
 
 TEST_F(FindDirectoryTest, DirectoryWindowCommandsOpenTheirDialogs) {
-    const TDirCommands saved = DirCommands();
     InstallFileOperationDialogs(*form);
     env.WriteFile("c/SRC/A.TXT", "a");
     env.WriteFile("c/SRC/B.TXT", "b");
@@ -123,7 +121,7 @@ TEST_F(FindDirectoryTest, DirectoryWindowCommandsOpenTheirDialogs) {
     };
     for (Case c : {Case{[src] { src->CopyTagged(); }, "Copy"}, Case{[src] { src->MoveTagged(); }, "Move"},
                    Case{[src] { src->DeleteTagged(); }, "Delete"},
-                   Case{[src] { DirCommands().Shred(*src); }, "Shred Files"},
+                   Case{[this, src] { form->RunCommand(TCommand::Shred, {src}); }, "Shred Files"},
                    Case{[src] { src->SetAttributes(); }, "Set/Reset Attributes"}}) {
         QString seen;
         QTimer::singleShot(0, [&seen] {
@@ -148,7 +146,6 @@ TEST_F(FindDirectoryTest, DirectoryWindowCommandsOpenTheirDialogs) {
     });
     OpenCopyDialog(*src, std::string("D:\\DST"));
     EXPECT_EQ(Read("d/DST/A.TXT"), "a");
-    DirCommands() = saved;
 }
 
 TEST_F(FindDirectoryTest, HelpShowsEachDialogsTopicAndDoesNothingElse) {

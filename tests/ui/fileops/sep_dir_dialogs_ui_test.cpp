@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/sep_dir_window.h"
 #include "support/fake_dir_window.h"
@@ -26,7 +25,6 @@ namespace {
 
 class SepDirDialogTest : public DialogTest {
 protected:
-    TDirCommands saved = DirCommands();
     TSepDir* src = nullptr;
     TSepDir* dst = nullptr;
 
@@ -40,7 +38,6 @@ protected:
         dst = OpenSep("D:\\DST");
         src = OpenSep("C:\\SRC");
     }
-    void TearDown() override { DirCommands() = saved; }
 
     TSepDir* OpenSep(const std::string& dir) {
         EXPECT_TRUE(plat::SetCurrentDir(dir));

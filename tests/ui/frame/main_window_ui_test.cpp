@@ -295,8 +295,8 @@ TEST_F(MainWindowTest, DirectoryCommandsFollowTheActiveChild) {
 
     // Registered dialogs become reachable through the same rules.
     int wildRuns = 0;
-    form->RegisterCommand(TMainCommand::TagByWildcards, [&] { ++wildRuns; });
-    form->RegisterCommand(TMainCommand::WindowOptions, [] {});
+    form->RegisterCommand(TCommand::TagByWildcards, [&] { ++wildRuns; });
+    form->RegisterCommand(TCommand::WindowOptions, [] {});
     EXPECT_TRUE(Bar()->SB_TagWild->isEnabled());
     EXPECT_TRUE(Bar()->SB_Options->isEnabled());
     int repaints = dir->repaints;
@@ -335,8 +335,8 @@ TEST_F(MainWindowTest, DirectoryCommandsFollowTheActiveChild) {
 
 TEST_F(MainWindowTest, ResultWindowHasNoSortCompareOrQuickAdd) {
     form->show();
-    form->RegisterCommand(TMainCommand::QuickAdd, [] {});
-    form->RegisterCommand(TMainCommand::ComparePaths, [] {});
+    form->RegisterCommand(TCommand::QuickAdd, [] {});
+    form->RegisterCommand(TCommand::ComparePaths, [] {});
     auto* split1 = AddDir("S1");
     auto* split2 = AddDir("S2");
     split2->ReadDirectory();
@@ -580,7 +580,7 @@ TEST_F(MainWindowTest, CommandsOfOtherPartsAreDisabledUntilRegistered) {
     std::vector<std::string> categories = {"Editors"};
     form->ApplicationCategories = [&] { return categories; };
     int runs = 0;
-    form->RegisterCommand(TMainCommand::Applications, [&] {
+    form->RegisterCommand(TCommand::Applications, [&] {
         ++runs;
         categories = {"Editors", "Tools"};
     });
@@ -593,7 +593,7 @@ TEST_F(MainWindowTest, CommandsOfOtherPartsAreDisabledUntilRegistered) {
     // The drive information switch stores whether the window is open now.
     bool open = false;
     form->DriveInfoIsOpen = [&] { return open; };
-    form->RegisterCommand(TMainCommand::DriveInformation, [&] { open = !open; });
+    form->RegisterCommand(TCommand::DriveInformation, [&] { open = !open; });
     form->FileDriveInfo->trigger();
     EXPECT_TRUE(AppIni().ReadBool("FInfo", "Active", false));
     form->FileMenuOpened();
@@ -610,8 +610,8 @@ TEST_F(MainWindowTest, UnwritableIniIsReportedAndTheProgramGoesOn) {
     form->show();
 
     int after = 0;
-    form->RegisterCommand(TMainCommand::GlobalOptions, [] { AppIni().WriteBool("Mainform", "RDJump", true); });
-    form->RegisterCommand(TMainCommand::RunProgram, [&] { ++after; });
+    form->RegisterCommand(TCommand::GlobalOptions, [] { AppIni().WriteBool("Mainform", "RDJump", true); });
+    form->RegisterCommand(TCommand::RunProgram, [&] { ++after; });
     form->FileGlobalOptions->trigger();
     ASSERT_EQ(env.prompts.seen.size(), 1u);
     EXPECT_EQ(env.prompts.last(), "Unable to write to " + unwritable.FileName());

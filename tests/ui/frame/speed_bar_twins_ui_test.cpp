@@ -69,12 +69,12 @@ TEST_F(SpeedBarTwinsTest, RegisteringACommandEnablesButtonAndItemTogether) {
     EXPECT_FALSE(item->isEnabled());
     EXPECT_FALSE(button->isEnabled());
     int runs = 0;
-    form->RegisterCommand(TMainCommand::DriveSearch, [&] { ++runs; });
+    form->RegisterCommand(TCommand::DriveSearch, [&] { ++runs; });
     EXPECT_TRUE(item->isEnabled());
     EXPECT_TRUE(button->isEnabled());
     button->click();
     EXPECT_EQ(runs, 1);
-    form->RegisterCommand(TMainCommand::DriveSearch, nullptr);
+    form->RegisterCommand(TCommand::DriveSearch, TCommandRegistry::Handler());
     EXPECT_FALSE(item->isEnabled());
     EXPECT_FALSE(button->isEnabled());
 }

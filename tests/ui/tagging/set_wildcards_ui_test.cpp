@@ -116,7 +116,7 @@ TEST_F(SetWildcardsTest, AGoodListFiltersTheWindowAndEntersTheHistory) {
 }
 
 TEST_F(SetWildcardsTest, ThePatternBoxOpensItForTheActiveWindow) {
-    ASSERT_TRUE(form->HasCommand(TMainCommand::SetWildcards));
+    ASSERT_TRUE(form->HasCommand(TCommand::SetWildcards));
     bool seen = false;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<TSetWildcardsDialog*>(QApplication::activeModalWidget());

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/filelist/dir_commands.h"
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/sep_dir_window.h"
 #include "support/fake_tag_window.h"
@@ -28,7 +27,6 @@ namespace {
 class TagSepDirTest : public ::testing::Test {
 protected:
     TestEnv env;
-    TDirCommands saved = DirCommands();
     std::unique_ptr<Tmainform> form;
     TSepDir* window = nullptr;
 
@@ -46,10 +44,7 @@ protected:
         ASSERT_NE(window, nullptr);
         ASSERT_EQ(window->GetEntryCount(), 4);
     }
-    void TearDown() override {
-        form.reset();
-        DirCommands() = saved;
-    }
+    void TearDown() override { form.reset(); }
 
     // Opens the window's Tag menu (which sets its items' states) and picks item.
     void Pick(QAction* item) {
