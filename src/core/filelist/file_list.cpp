@@ -44,7 +44,14 @@ private:
 
 }  // namespace
 
+TFileListModel::TChanges::~TChanges() {
+    if (--list_.changeDepth_ != 0 || !list_.changed_) return;
+    list_.changed_ = false;
+    if (list_.listener_) list_.listener_();
+}
+
 bool TFileListModel::ReadDirectory(const std::string& directory, const TQuilbyOptions& options) {
+    TChanges changes(*this);
     ClearEntries();
     directory_ = directory;
 
@@ -75,6 +82,8 @@ bool TFileListModel::ReadDirectory(const std::string& directory, const TQuilbyOp
 }
 
 void TFileListModel::AppendEntry(const plat::FindData& found, int32_t dirIndex) {
+    TChanges changes(*this);
+    Changed();
     entries_.push_back(MakeFileEntry(found));
     entries_.back().DirIndex = dirIndex;
     CountEntry(entries_.back());
@@ -86,10 +95,14 @@ void TFileListModel::CountEntry(const TFileEntry& e) {
 }
 
 void TFileListModel::SortEntries(const std::string& sortKeys) {
+    TChanges changes(*this);
+    Changed();
     std::sort(entries_.begin(), entries_.end(), TSortOrder(sortKeys));
 }
 
 void TFileListModel::ClearEntries() {
+    TChanges changes(*this);
+    Changed();
     entries_.clear();
     entryCount_ = 0;
     entryBytes_ = 0;
@@ -98,6 +111,7 @@ void TFileListModel::ClearEntries() {
 }
 
 void TFileListModel::FreeEntries() {
+    TChanges changes(*this);
     ClearEntries();
     std::vector<TFileEntry>().swap(entries_);
 }
@@ -108,6 +122,8 @@ bool TFileListModel::IsTagged(int i) const { return Valid(i) && entries_[i].Tagg
 
 void TFileListModel::TagEntry(int i) {
     if (!Valid(i) || entries_[i].Tagged) return;
+    TChanges changes(*this);
+    Changed();
     entries_[i].Tagged = true;
     ++taggedCount_;
     taggedBytes_ += entries_[i].Size;
@@ -115,6 +131,8 @@ void TFileListModel::TagEntry(int i) {
 
 void TFileListModel::UntagEntry(int i) {
     if (!Valid(i) || !entries_[i].Tagged) return;
+    TChanges changes(*this);
+    Changed();
     entries_[i].Tagged = false;
     --taggedCount_;
     taggedBytes_ -= entries_[i].Size;
@@ -128,14 +146,17 @@ void TFileListModel::ToggleTag(int i) {
 }
 
 void TFileListModel::TagAll() {
+    TChanges changes(*this);
     for (int i = 0; i < GetListCount(); ++i) TagEntry(i);
 }
 
 void TFileListModel::TagNone() {
+    TChanges changes(*this);
     for (int i = 0; i < GetListCount(); ++i) UntagEntry(i);
 }
 
 void TFileListModel::ToggleAll() {
+    TChanges changes(*this);
     for (int i = 0; i < GetListCount(); ++i) ToggleTag(i);
 }
 

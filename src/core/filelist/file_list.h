@@ -15,6 +15,26 @@ class TQuilbyOptions;
 
 class TFileListModel {
 public:
+    // Gathers the changes made while it lives: the listener hears of them
+    // once, when the outermost one ends. Every change of the list opens
+    // one; a loop over many entries opens one around itself.
+    class TChanges {
+    public:
+        explicit TChanges(TFileListModel& list) : list_(list) { ++list_.changeDepth_; }
+        ~TChanges();
+        TChanges(const TChanges&) = delete;
+        TChanges& operator=(const TChanges&) = delete;
+
+    private:
+        TFileListModel& list_;
+    };
+
+    // Told after the entries or their tags changed (a read, a sort, tags),
+    // so that the views and counters follow. It is called from inside the
+    // change and must not throw.
+    void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
+    [[nodiscard]] TChanges GatherChanges() { return TChanges(*this); }
+
     // Rebuilds the list from the files of directory (Windows form) that pass
     // the options' pattern list, attribute switches, size and date ranges,
     // sorted by their SortKeys. Tags do not survive. A directory that cannot
@@ -81,6 +101,11 @@ public:
 private:
     bool Valid(int i) const { return i >= 0 && i < GetListCount(); }
     void CountEntry(const TFileEntry& e);
+    void Changed() { changed_ = true; }
+
+    std::function<void()> listener_;
+    int changeDepth_ = 0;
+    bool changed_ = false;
 
     std::vector<TFileEntry> entries_;
     std::string directory_;

@@ -72,6 +72,8 @@ std::string NameWithoutDirectory(const std::string& entryName);
 // Tags every entry for which selects(index) is true.
 template <class List, class Selects>
 void TagWhere(List& list, Selects selects) {
+    // The list's views hear of the new tags once, at the end.
+    const auto changes = list.GatherChanges();
     const int count = list.GetEntryCount();
     for (int i = 0; i < count; ++i)
         if (selects(i)) list.TagEntry(i);

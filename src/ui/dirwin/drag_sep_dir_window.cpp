@@ -45,8 +45,6 @@ void TSepDir::StartFileDrag(Qt::KeyboardModifiers modifiers) {
         TagEntry(row);  // tags already set stay
     main_->Drag().IsMove = (modifiers & Qt::ControlModifier) != 0;
     main_->Drag().IsDirectory = false;
-    RepaintList();
-    UpdateStatus();
     main_->Drag().Source = this;
 
     std::vector<std::string> paths;

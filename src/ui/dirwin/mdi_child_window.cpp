@@ -14,6 +14,7 @@
 #include "ui/dirwin/frame_services.h"
 #include "ui/frame/display_settings.h"
 #include "core/seams/prompter.h"
+#include "core/settings/startup.h"
 
 namespace {
 
@@ -164,6 +165,13 @@ void TMDIChild::ViewIfPicture(int index) {
 }
 
 // ---------------------------------------------------------------- dialogs
+
+void TMDIChild::ListChanged() {
+    RunReportingErrors([this] {
+        RepaintList();
+        UpdateStatus();
+    });
+}
 
 void TMDIChild::RunDirCommand(TCommand command) {
     if (!CanRun(command)) return;

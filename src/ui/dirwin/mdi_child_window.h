@@ -106,6 +106,8 @@ public:
     virtual void ReverseAll() { FileList.ReverseAll(); }
     virtual void ToggleAll() { FileList.ToggleAll(); }
     virtual int GetEntryCount() { return FileList.GetEntryCount(); }
+    // Tag loops gather their changes: the views hear of them once.
+    [[nodiscard]] TFileListModel::TChanges GatherChanges() { return FileList.GatherChanges(); }
     virtual plat::DateTime GetEntryDate(int index) { return FileList.GetEntryDate(index); }
     virtual int64_t GetEntrySize(int index) { return FileList.GetEntrySize(index); }
     virtual uint32_t GetEntryAttr(int index) { return FileList.GetEntryAttr(index); }
@@ -159,6 +161,13 @@ protected:
     void BuildHeader(QHeaderView* header, const std::string& section, bool resultWindow);
     // Writes the widths of every shown section under their captions.
     void SaveColumnWidths(QHeaderView* header, const std::string& section);
+    // From now on every change of FileList is followed by ListChanged.
+    void FollowListChanges() {
+        FileList.SetChangeListener([this] { ListChanged(); });
+    }
+    // The entries or their tags changed: the view and the status follow.
+    // The list tells from inside its changes, so nothing may escape.
+    virtual void ListChanged();
     // Runs a command on this window through the frame's registry (nothing
     // outside a frame or when no part has registered it); the progress
     // gauge is hidden afterwards.

@@ -87,21 +87,11 @@ void TSepDir::BuildTagMenu() {
     TagCompareItem = Item(TagMenu, "TagCompareItem", "&Compare Paths ...");
     TagSearchItem = Item(TagMenu, "TagSearchItem", "Search &Text ...");
     OnTrigger(TagAllItem, [this] { TagAll(); });
-    OnTrigger(TagReverseItem, [this] {
-        ToggleAll();
-        RepaintList();
-        UpdateStatus();
-    });
+    OnTrigger(TagReverseItem, [this] { ToggleAll(); });
     OnTrigger(TagNoneItem, [this] { TagNone(); });
     OnTrigger(TagDateItem, [this] { TagByDate(); });
-    OnTrigger(TagSizeItem, [this] {
-        RunDirCommand(TCommand::TagBySize);
-        RepaintList();
-    });
-    OnTrigger(TagWildItem, [this] {
-        RunDirCommand(TCommand::TagByWildcards);
-        RepaintList();
-    });
+    OnTrigger(TagSizeItem, [this] { RunDirCommand(TCommand::TagBySize); });
+    OnTrigger(TagWildItem, [this] { RunDirCommand(TCommand::TagByWildcards); });
     OnTrigger(TagAttrItem, [this] { TagByAttribute(); });
     OnTrigger(TagCompareItem, [this] { RunDirCommand(TCommand::ComparePaths); });
     OnTrigger(TagSearchItem, [this] { SearchText(); });
@@ -280,11 +270,7 @@ void TSepDir::BuildListMenu() {
     ListTagAttrItem = Item(ListTagMenu, "ListTagAttrItem", "by Attr&ibute ...");
     ListTagMenu->addSeparator();
     ListTagMenu->addActions({TagCompareItem, TagSearchItem});
-    OnTrigger(ListTagSingleItem, [this] {
-        ToggleTag(GetCurrentIndex());
-        RepaintList();
-        UpdateStatus();
-    });
+    OnTrigger(ListTagSingleItem, [this] { ToggleTag(GetCurrentIndex()); });
     OnTrigger(ListTagAttrItem, [this] { SetAttributes(); });
 
     ListPerformMenu = SubMenu(ListMenu, "ListPerformMenu", "&Perform");
@@ -414,10 +400,7 @@ void TSepDir::PrepareListMenu(const QPoint& point) {
     if (mdiArea()) mdiArea()->setActiveSubWindow(this);
     const int row = LB1->RowAt(point);
     // With nothing tagged the menu acts on the row under the mouse.
-    if (FileList.TagIfNone(row)) {
-        RepaintList();
-        UpdateStatus();
-    }
+    FileList.TagIfNone(row);
     LB1->SetCurrentRow(row);
     ReadyListMenu();
     listMenuReady_ = true;

@@ -104,6 +104,7 @@ TSepDir::TSepDir(TFrameServices* frame, int quickDir) : TMDIChild(frame), main_(
     if (main_) setFont(main_->Display().ListFont);
     BuildControls();
     BuildMenus();
+    FollowListChanges();
 
     const std::string start = StartDirectory();
     LB1->SetRowHeight(QFontMetrics(font()).height());
@@ -343,11 +344,17 @@ void TSepDir::ReadDirectory() {
         // The options may have changed since: hidden directories follow them.
         DLB1->SetShowHidden(Options.A_Hidden);
         LB1->SetCurrentRow(-1);
+        // The rows and the status follow from the list's announcement.
         FileList.ReadDirectory(GetDirectory(), Options);
-        SyncListRows();
         LB1->verticalScrollBar()->setValue(0);
     }
+    // A directory gone since says so.
     UpdateStatus();
+}
+
+void TSepDir::ListChanged() {
+    SyncListRows();
+    ShowStatus();
 }
 
 void TSepDir::SyncListRows() {
@@ -368,28 +375,20 @@ void TSepDir::SetupHeader() {
     RepaintList();
 }
 
-void TSepDir::TagAll() {
-    FileList.TagAll();
-    RepaintList();
-    UpdateStatus();
-}
+void TSepDir::TagAll() { FileList.TagAll(); }
 
-void TSepDir::TagNone() {
-    FileList.TagNone();
-    RepaintList();
-    UpdateStatus();
-}
+void TSepDir::TagNone() { FileList.TagNone(); }
 
-void TSepDir::ReverseAll() {
-    FileList.ReverseAll();
-    RepaintList();
-    UpdateStatus();
-}
+void TSepDir::ReverseAll() { FileList.ReverseAll(); }
 
 void TSepDir::UpdateStatus() {
+    if (!ShowStatus()) throw PathError(GetDirectory());
+}
+
+bool TSepDir::ShowStatus() {
     UpdateActions();
     const std::string dir = GetDirectory();
-    if (dir.empty()) return;
+    if (dir.empty()) return true;
     const bool current = plat::SetCurrentDir(dir);
     if (main_) {
         TDirectoryStatus s;
@@ -401,7 +400,7 @@ void TSepDir::UpdateStatus() {
         s.Wildcards = Options.Wildcards;
         main_->ShowDirectoryStatus(s);
     }
-    if (!current) throw PathError(dir);
+    return current;
 }
 
 bool TSepDir::ApplyListFont() {
@@ -438,18 +437,10 @@ void TSepDir::ListKeyReleased(int key, Qt::KeyboardModifiers modifiers) {
     switch (key) {
         case Qt::Key_Space:
             ToggleTag(row);
-            if (row < LB1->RowCount() - 1)
-                LB1->SetCurrentRow(row + 1);
-            else
-                RepaintList();
-            UpdateStatus();
+            if (row < LB1->RowCount() - 1) LB1->SetCurrentRow(row + 1);
             break;
         case Qt::Key_Delete:
-            if (FileList.GetTaggedCount() == 0 && row >= 0) {
-                ToggleTag(row);
-                RepaintList();
-                UpdateStatus();
-            }
+            if (FileList.GetTaggedCount() == 0 && row >= 0) ToggleTag(row);
             DeleteTagged();
             break;
         case Qt::Key_8:
@@ -466,8 +457,6 @@ void TSepDir::ListDoubleClicked(int row) {
         return;
     }
     ToggleTag(row);
-    RepaintList();
-    UpdateStatus();
 }
 
 void TSepDir::ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
@@ -481,11 +470,8 @@ void TSepDir::ListPressed(const QPoint& point, Qt::MouseButton button, Qt::Keybo
     const int row = LB1->RowAt(point);
     if (row < 0) return;
     // A press in the Tag column toggles the row's tag.
-    if (Header1->count() > 0 && point.x() < Header1->sectionSize(0) && row == LB1->CurrentRow()) {
+    if (Header1->count() > 0 && point.x() < Header1->sectionSize(0) && row == LB1->CurrentRow())
         ToggleTag(row);
-        RepaintList();
-        UpdateStatus();
-    }
     PreviewPicture(row);
 }
 

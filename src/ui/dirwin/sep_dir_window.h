@@ -95,6 +95,9 @@ public:
     std::string GetEntryPath(int index) override;
     void SetupHeader() override;
     void UpdateStatus() override;
+    // UpdateStatus without the failure: false when the directory can no
+    // longer be made current.
+    bool ShowStatus();
     void RepaintList() override;
     int GetCurrentIndex() override;
     void UpdateTree() override;
@@ -173,6 +176,8 @@ public:
     void ReadyListMenu();
     // The list's rows follow the entries (after the list changed).
     void SyncListRows();
+    // The rows, the status line and the tag buttons follow the list.
+    void ListChanged() override;
 
     // Sets the caption for directory dir (CaptionBase, WindowNumber).
     void SetCaptionFor(const std::string& dir);

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -395,6 +396,50 @@ TEST_F(FileListTest, CountersFollowEveryTagOperation) {
     EXPECT_EQ(list.GetTaggedCount(), 0);
     EXPECT_EQ(list.GetTaggedBytes(), 0);
     EXPECT_EQ(list.GetEntryBytes(), 1111);
+}
+
+TEST_F(FileListTest, EachChangeIsAnnouncedOnceAndNoChangeNotAtAll) {
+    Make("a.1", 1);
+    Make("b.1", 10);
+    Make("c.1", 100);
+    int told = 0;
+    // The listener sees the list as it is after the change.
+    int taggedSeen = -1;
+    list.SetChangeListener([&] {
+        ++told;
+        taggedSeen = list.GetTaggedCount();
+    });
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int told;
+    };
+    const Step steps[] = {
+        {"read", [&] { Read(Options("N")); }, 1},
+        {"tag", [&] { list.TagEntry(1); }, 1},
+        {"tag again", [&] { list.TagEntry(1); }, 0},
+        {"untag an untagged", [&] { list.UntagEntry(0); }, 0},
+        {"out of range", [&] { list.ToggleTag(7); }, 0},
+        {"toggle", [&] { list.ToggleTag(2); }, 1},
+        {"all", [&] { list.TagAll(); }, 1},
+        {"none", [&] { list.TagNone(); }, 1},
+        {"reverse", [&] { list.ReverseAll(); }, 1},
+        {"tag if none, something tagged", [&] { list.TagIfNone(0); }, 0},
+        {"sort", [&] { list.SortEntries("S"); }, 1},
+        {"gathered", [&] {
+             const auto changes = list.GatherChanges();
+             list.UntagEntry(0);
+             list.UntagEntry(1);
+             list.TagEntry(0);
+         }, 1},
+        {"clear", [&] { list.ClearEntries(); }, 1},
+    };
+    for (const Step& step : steps) {
+        told = 0;
+        step.act();
+        EXPECT_EQ(told, step.told) << step.what;
+        if (step.told) EXPECT_EQ(taggedSeen, list.GetTaggedCount()) << step.what;
+    }
 }
 
 TEST_F(FileListTest, TagIfNoneTagsOnlyWhenNothingIsTagged) {
