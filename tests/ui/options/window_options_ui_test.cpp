@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -263,4 +264,25 @@ TEST_F(WindowOptionsTest, CancelLeavesTheRecord) {
     d.CancelBtn->click();
     EXPECT_FALSE(window->Options.A_Hidden);
     EXPECT_EQ(window->reads, 0);
+}
+
+TEST_F(WindowOptionsTest, LeavingThePatternsFieldChecksIt) {
+    TWindowOptionsDialog d(*form, window);
+    d.show();
+    d.TabSet->setCurrentIndex(2);
+    d.E_Patterns->setText(";");
+    // Another window taking the focus (the message box itself) checks nothing.
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(d.E_Patterns, &away);
+    QApplication::processEvents();
+    EXPECT_TRUE(env.prompts.seen.empty());
+    QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(d.E_Patterns, &tab);
+    QApplication::processEvents();
+    EXPECT_EQ(env.prompts.texts(), std::vector<std::string>{"Please enter valid pattern(s)"});
+    EXPECT_EQ(d.focusWidget(), d.E_Patterns);
+    d.E_Patterns->setText("*.C;-*.BAK");
+    QApplication::sendEvent(d.E_Patterns, &tab);
+    QApplication::processEvents();
+    EXPECT_EQ(env.prompts.seen.size(), 1u);
 }
