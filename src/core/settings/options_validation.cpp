@@ -73,6 +73,14 @@ bool ReadSizeBound(const std::string& text, int64_t& out) {
     return ParseTagSize(text, out) == TSizeParse::Ok;
 }
 
+bool ReadDateField(const std::string& text, const TShownDate& shown, plat::DateTime& out) {
+    if (!shown.Text.empty() && text == shown.Text) {
+        out = shown.Value;
+        return true;
+    }
+    return StrToDate(text, out);
+}
+
 }  // namespace
 
 TRangeFault CheckRanges(const TRangeFields& f, TRanges& out) {
@@ -85,9 +93,9 @@ TRangeFault CheckRanges(const TRangeFields& f, TRanges& out) {
         return fault(TRangeFault::SizeTo, "Invalid number entered!", true);
     if (f.UseSize && out.SzMin >= out.SzMax)
         return fault(TRangeFault::SizeFrom, "Invalid size range entered!", false);
-    if (!StrToDate(f.DateFrom, out.DtMin))
+    if (!ReadDateField(f.DateFrom, f.ShownFrom, out.DtMin))
         return fault(TRangeFault::DateFrom, "Invalid date entered!", true);
-    if (!StrToDate(f.DateTo, out.DtMax))
+    if (!ReadDateField(f.DateTo, f.ShownTo, out.DtMax))
         return fault(TRangeFault::DateTo, "Invalid date entered!", true);
     if (f.UseDate && out.DtMin >= out.DtMax)
         return fault(TRangeFault::DateFrom, "Invalid date range entered!", false);

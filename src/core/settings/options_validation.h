@@ -34,12 +34,21 @@ std::string CaseLetter(int choice);
 // The size column: 0 none, 1 bytes, 2 K, 3 M; anything else shows bytes.
 int SizeUnitChoice(int32_t storedSize);
 
+// What a date field showed on opening. The field holds a two-digit year,
+// so an untouched field keeps the record's date (a stored 1990 would
+// otherwise come back as 2090).
+struct TShownDate {
+    std::string Text;
+    plat::DateTime Value = 0;
+};
+
 // The dialog's range fields, as typed.
 struct TRangeFields {
     std::string SizeFrom, SizeTo;  // digits, blanks where unfilled
     bool UseSize = false;
     std::string DateFrom, DateTo;  // mm/dd/yy
     bool UseDate = false;
+    TShownDate ShownFrom, ShownTo;
 };
 
 // Which field is at fault, with the message to show; Error tells a

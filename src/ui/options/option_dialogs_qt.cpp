@@ -18,6 +18,14 @@ void RunModal(Tmainform& form, Args&&... args) {
     delete dialog.data();
 }
 
+// The directory windows, guarded: a re-read may process events and close
+// one on the way.
+QList<QPointer<TMDIChild>> GuardedWindows(TFrameServices& frame) {
+    QList<QPointer<TMDIChild>> out;
+    for (TMDIChild* w : frame.DirectoryWindowsInOrder()) out.append(w);
+    return out;
+}
+
 }  // namespace
 
 void ShowGlobalOptions(Tmainform& form) { RunModal<TGlobalOptionsDialog>(form, form); }
@@ -28,19 +36,21 @@ void ShowWindowOptions(Tmainform& form) {
 }
 
 void RefreshAfterGlobalOptions(TFrameServices& frame) {
-    TMDIChild* active = frame.ActiveDirectoryWindow();
-    if (active && !active->ApplyListFont()) {
+    const QList<QPointer<TMDIChild>> windows = GuardedWindows(frame);
+    QPointer<TMDIChild> active = frame.ActiveDirectoryWindow();
+    if (active && !active->ApplyListFont() && active) {
         active->SetupHeader();
         active->RepaintList();
     }
-    for (TMDIChild* window : frame.DirectoryWindowsInOrder())
-        if (window != active && !window->ApplyListFont()) window->RepaintList();
+    for (const QPointer<TMDIChild>& window : windows)
+        if (window && window != active && !window->ApplyListFont() && window) window->RepaintList();
 }
 
 void RefreshAfterWindowOptions(TFrameServices& frame) {
-    TMDIChild* active = frame.ActiveDirectoryWindow();
+    const QList<QPointer<TMDIChild>> windows = GuardedWindows(frame);
+    QPointer<TMDIChild> active = frame.ActiveDirectoryWindow();
     if (active && !active->IsResultWindow()) {
-        if (!active->ApplyListFont()) {
+        if (!active->ApplyListFont() && active) {
             active->SetupHeader();
             active->ReadDirectory();
         }
@@ -48,11 +58,11 @@ void RefreshAfterWindowOptions(TFrameServices& frame) {
         // A result window shows its new columns without searching again.
         active->SetupHeader();
     }
-    for (TMDIChild* window : frame.DirectoryWindowsInOrder()) {
-        if (window == active && !window->IsResultWindow()) continue;
+    for (const QPointer<TMDIChild>& window : windows) {
+        if (!window || (window == active && !window->IsResultWindow())) continue;
         if (window->IsResultWindow())
             window->RepaintList();
-        else if (!window->ApplyListFont())
+        else if (!window->ApplyListFont() && window)
             window->RepaintList();
     }
 }

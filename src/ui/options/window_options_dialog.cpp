@@ -272,6 +272,8 @@ void TWindowOptionsDialog::Fill() {
     CB_UseDate->setChecked(o.UseDate);
     E_DateFrom->setText(QString::fromStdString(DateToStr(o.DT_MIN)));
     E_DateTo->setText(QString::fromStdString(DateToStr(o.DT_MAX)));
+    shownFrom_ = {E_DateFrom->text().toStdString(), o.DT_MIN};
+    shownTo_ = {E_DateTo->text().toStdString(), o.DT_MAX};
     CB_Date->setCurrentIndex(CB_Date->findText(QString::fromStdString(o.Date)));
     CB_Time->setCurrentIndex(CB_Time->findText(QString::fromStdString(o.Time)));
     QRadioButton* caseButtons[] = {RB_Upper, RB_Lower, RB_AsIs};
@@ -333,6 +335,8 @@ bool TWindowOptionsDialog::Gather(TQuilbyOptions& o) {
     fields.DateFrom = E_DateFrom->text().toStdString();
     fields.DateTo = E_DateTo->text().toStdString();
     fields.UseDate = o.UseDate;
+    fields.ShownFrom = shownFrom_;
+    fields.ShownTo = shownTo_;
     TRanges ranges;
     const TRangeFault fault = CheckRanges(fields, ranges);
     if (fault.field != TRangeFault::None) {

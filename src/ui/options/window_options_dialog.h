@@ -8,6 +8,7 @@
 
 #include <QPointer>
 
+#include "core/settings/options_validation.h"
 #include "core/settings/quilby_options.h"
 #include "ui/options/options_dialog_base.h"
 
@@ -88,4 +89,5 @@ private:
     QPointer<TMDIChild> window_;
     bool forDefaults_;
     bool checkingPatterns_ = false;
+    TShownDate shownFrom_, shownTo_;  // the date fields as filled
 };

@@ -9,6 +9,7 @@
 #include "core/settings/app_ini.h"
 #include "core/settings/options_validation.h"
 #include "core/settings/program_settings.h"
+#include "core/text/date_text.h"
 #include "support/test_env.h"
 
 namespace {
@@ -23,7 +24,14 @@ struct RangeCase {
 
 TRangeFields Fields(const char* szFrom, const char* szTo, bool useSize, const char* dtFrom,
                     const char* dtTo, bool useDate) {
-    return TRangeFields{szFrom, szTo, useSize, dtFrom, dtTo, useDate};
+    TRangeFields f;
+    f.SizeFrom = szFrom;
+    f.SizeTo = szTo;
+    f.UseSize = useSize;
+    f.DateFrom = dtFrom;
+    f.DateTo = dtTo;
+    f.UseDate = useDate;
+    return f;
 }
 
 }  // namespace
@@ -118,4 +126,19 @@ TEST(OptionDialogRules, ProgramSettingsGoToTheirKeysAndTabsOnlyWhenAsked) {
     EXPECT_EQ(ini.ReadString("Application", "Tabs", "unset"), "unset");
     SaveProgramSettings(s, true);
     EXPECT_EQ(ini.ReadInteger("Application", "Tabs", 0), 4);
+}
+
+TEST(OptionDialogRules, AnUntouchedDateFieldKeepsItsCentury) {
+    plat::DateTime y1990 = 0, typed = 0;
+    ASSERT_TRUE(plat::EncodeDate(1990, 1, 1, y1990));
+    ASSERT_TRUE(StrToDate("01/01/90", typed));  // typed: this century
+    // The lower field shows a stored 1990 untouched; the upper was typed over.
+    TRangeFields f = Fields("0", "0", false, "01/01/90", "01/01/90", true);
+    f.ShownFrom = {"01/01/90", y1990};
+    f.ShownTo = {"12/31/99", 0};
+    TRanges out;
+    const TRangeFault fault = CheckRanges(f, out);
+    EXPECT_EQ(fault.field, TRangeFault::None) << fault.message;
+    EXPECT_EQ(out.DtMin, y1990);
+    EXPECT_EQ(out.DtMax, typed);
 }
