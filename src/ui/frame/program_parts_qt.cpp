@@ -4,6 +4,7 @@
 #include "ui/fileops/directory_dialogs_qt.h"
 #include "ui/fileops/file_dialogs_qt.h"
 #include "ui/tagging/tag_dialogs_qt.h"
+#include "ui/options/option_dialogs_qt.h"
 #include "ui/frame/main_window.h"
 
 void InstallProgramParts(Tmainform& form) {
@@ -11,4 +12,5 @@ void InstallProgramParts(Tmainform& form) {
     InstallFileOperationDialogs(form);
     InstallDirectoryDialogs(form);
     InstallTaggingDialogs(form);
+    InstallOptionDialogs(form);
 }
