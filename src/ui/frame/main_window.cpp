@@ -184,7 +184,8 @@ void Tmainform::ConnectSpeedBar() {
         if (TMDIChild* dir = ActiveDirectoryWindow()) dir->RepaintList();
     });
     onClick(sb->SB_Compare, [this] { RunWindowCommand(TCommand::ComparePaths); });
-    onClick(sb->SB_Options, [this] { RunWindowCommand(TCommand::WindowOptions); });
+    // With no window open the dialog edits the defaults.
+    onClick(sb->SB_Options, [this] { RunCommand(TCommand::WindowOptions, {ActiveDirectoryWindow()}); });
     onClick(sb->SB_Maximize, [this] { MaximizeActive(); });
 
     connect(sb->CB_Sort, &QComboBox::activated, this,

@@ -68,6 +68,6 @@ void RefreshAfterWindowOptions(TFrameServices& frame) {
 }
 
 void InstallOptionDialogs(Tmainform& form) {
-    form.RegisterCommand(TMainCommand::GlobalOptions, [&form] { ShowGlobalOptions(form); });
-    form.RegisterCommand(TMainCommand::WindowOptions, [&form] { ShowWindowOptions(form); });
+    form.RegisterCommand(TCommand::GlobalOptions, [&form] { ShowGlobalOptions(form); });
+    form.RegisterCommand(TCommand::WindowOptions, [&form] { ShowWindowOptions(form); });
 }
