@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "core/filelist/dir_commands.h"
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "ui/fileops/attr_dialog.h"
 #include "ui/fileops/copy_dialog.h"
 #include "ui/fileops/delete_dialog.h"
