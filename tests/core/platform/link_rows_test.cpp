@@ -140,17 +140,3 @@ TEST_F(LinkRowsTest, ADanglingLinkNamedWithADotIsHiddenLikeAnyFile) {
     ASSERT_EQ(listed.count(".gone"), 1u);
     EXPECT_EQ(listed[".gone"].attr, faHidden | faArchive);
 }
-
-TEST_F(LinkRowsTest, ALinkBackToAnAncestorIsOneDirectoryEntryAndListingsEnd) {
-    Link("UP", "..");
-    fs::create_symlink("../..", env.Host("c/D/SUB/UPUP"));
-    // Each listing reads one folder: the loop is never walked.
-    auto listed = List(kFiles | faDirectory);
-    ASSERT_EQ(listed.count("UP"), 1u);
-    EXPECT_TRUE(listed["UP"].attr & faDirectory);
-    int inSub = 0;
-    EXPECT_TRUE(FindDirectories("C:\\D\\UP\\D\\SUB\\UPUP\\D", faDirectory, [&](const FindData&) {
-        return ++inSub, true;
-    }));
-    EXPECT_EQ(inSub, 2);  // SUB and UP, seen through the loop
-}
