@@ -6,6 +6,7 @@ TFileEntry MakeFileEntry(const plat::FindData& found) {
     e.Size = found.size;
     e.Attr = found.attr;
     e.FindData = {found.accessTime, found.changeTime};
+    e.DanglingLink = found.isDanglingLink;
     const size_t dot = found.name.rfind('.');
     if (dot == std::string::npos) {
         e.Name = found.name;

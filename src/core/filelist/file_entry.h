@@ -23,6 +23,7 @@ struct TFileEntry {
     bool Tagged = false;       // changed only through the list's tag operations
     bool HasDot = false;       // the found name has a dot, so "NAME." is its real name
     int32_t DirIndex = 0;      // the result window's directory; 0 in a split window
+    bool DanglingLink = false; // a link that leads nowhere: shown with a mark, size 0
 };
 
 // An entry from an enumeration record, its name split at the last dot:

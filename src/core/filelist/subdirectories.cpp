@@ -16,3 +16,12 @@ std::vector<std::string> SubdirectoryNames(const std::string& dir, uint32_t attr
     for (auto& k : keyed) names.push_back(std::move(k.second));
     return names;
 }
+
+bool HasSubdirectory(const std::string& dir, uint32_t attrMask) {
+    bool found = false;
+    plat::FindDirectories(dir, attrMask, [&](const plat::FindData&) {
+        found = true;
+        return false;
+    });
+    return found;
+}

@@ -164,6 +164,11 @@ void CarryAttributes(uint32_t attr, const std::string& target) {
         plat::SetFileAttributes(target, wanted);
 }
 
+bool IsDanglingLink(const std::string& path) {
+    plat::FindData facts;
+    return plat::GetFindData(path, facts) && facts.isDanglingLink;
+}
+
 // CopyOneFile; targetAbsent says the caller already knows that no entry of
 // the target's name (in any case) exists, which spares a lookup per file. A
 // name that leads to an entry all the same ("FOO." to "FOO") is found when
@@ -175,6 +180,9 @@ CopyResult CopyFile(const std::string& source, const std::string& target, bool w
     // An open or a read of a device, FIFO or socket may never end.
     if (kind == plat::EntryKind::Special)
         Raise("Not a regular file: " + source, plat::FileError::AccessDenied);
+    // A printer takes bytes, never a link; a link that leads nowhere has none.
+    if (port && kind == plat::EntryKind::Link && IsDanglingLink(source))
+        Raise(BrokenLinkMessage(source), plat::FileError::FileNotFound);
     // An existing target is any entry of the name, a link (dangling or not)
     // included, found as the file calls find it.
     const plat::EntryKind there =
@@ -330,6 +338,8 @@ void SetCopyBlockHook(std::function<void()> hook) { copyBlockHook = std::move(ho
 bool DeleteOneFile(const std::string& path) {
     return plat::DeleteFile(path) == plat::FileError::None;
 }
+
+std::string BrokenLinkMessage(const std::string& path) { return "Broken link: " + path; }
 
 std::string ShredLinkMessage(const std::string& path) {
     return path + " is a link: only the link was removed.";

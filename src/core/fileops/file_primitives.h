@@ -52,12 +52,17 @@ private:
 // found as every file call finds it (case and a trailing dot aside) and,
 // with warn set or when run has written it already, only overwritten after
 // the user said Yes to a question that names it as it exists. A link is
-// copied as a link and never written through; a device, FIFO or socket is
-// never opened. A source that changes while it is copied raises "File
-// changed while copied: " + source. formFeed appends one byte 12 (page
-// eject for printer ports).
+// copied as a link and never written through (a printer port gets the bytes
+// of the file it leads to; a link that leads nowhere raises
+// BrokenLinkMessage); a device, FIFO or socket is never opened. A source
+// that changes while it is copied raises "File changed while copied: " +
+// source. formFeed appends one byte 12 (page eject for printer ports).
 CopyResult CopyOneFile(const std::string& source, const std::string& target, bool warn,
                        bool formFeed, TCopyRun* run = nullptr);
+
+// The error of a copy that needs the bytes behind a link that leads
+// nowhere: "Broken link: " + path.
+std::string BrokenLinkMessage(const std::string& path);
 
 // Tests change a source while it is copied: the hook runs after every block.
 void SetCopyBlockHook(std::function<void()> hook);

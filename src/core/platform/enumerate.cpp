@@ -76,12 +76,21 @@ bool NeedsMapping(const char* s) {
 
 FileTime TimeOf(const struct timespec& ts) { return FileTime{ts.tv_sec, static_cast<int32_t>(ts.tv_nsec)}; }
 
+// The facts of st: those of a link's target, or of the link itself when it
+// leads nowhere (its size is then 0, not the length of its text).
 void FillFacts(FindData& fd, const struct stat& st) {
-    fd.size = S_ISDIR(st.st_mode) ? 0 : static_cast<int64_t>(st.st_size);
+    fd.isDanglingLink = S_ISLNK(st.st_mode);
+    fd.size = S_ISDIR(st.st_mode) || fd.isDanglingLink ? 0 : static_cast<int64_t>(st.st_size);
     fd.writeTime = TimeOf(st.st_mtim);
     fd.accessTime = TimeOf(st.st_atim);
     fd.changeTime = TimeOf(st.st_ctim);
     fd.isSpecial = !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode) && !S_ISLNK(st.st_mode);
+}
+
+// A link that leads nowhere has no target to take bits from: archive, and
+// hidden by a leading dot, as a file without stored bits.
+uint32_t DanglingLinkAttributes(const std::string& hostName) {
+    return faArchive | (hostName[0] == '.' ? uint32_t{faHidden} : 0u);
 }
 
 // A host directory opened for reading its entries; nullptr when it cannot be.
@@ -135,19 +144,22 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
         if (!everything && !FoldedMaskMatches(foldedMask, UpperCase(fd.name))) continue;
         struct stat st {};
         bool maybeLink = e->d_type == DT_LNK || e->d_type == DT_UNKNOWN;
+        // A link whose target is missing, or that loops, is listed as itself
+        // (the lookup gives up after a bounded number of links).
         if (fstatat(dfd, raw, &st, 0) != 0 && fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0)
             continue;  // vanished meanwhile
-        fd.isLink = false;
-        if (maybeLink) {
+        const bool dangling = S_ISLNK(st.st_mode);
+        fd.isLink = dangling;
+        if (maybeLink && !dangling) {
             struct stat lst {};
             fd.isLink = fstatat(dfd, raw, &lst, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(lst.st_mode);
         }
         bool isDir = S_ISDIR(st.st_mode);
         if (isDir && !wantDirs) continue;
         uint32_t attr = isDir ? uint32_t{faDirectory} : 0u;
-        if (!(st.st_mode & S_IWUSR)) attr |= faReadOnly;
+        if (!(st.st_mode & S_IWUSR) && !dangling) attr |= faReadOnly;
         int stored = -1;
-        if (xattrs && !dot) {
+        if (xattrs && !dot && !dangling) {
             path.assign(hostDir).append("/").append(raw);
             bool unsupported = false;
             stored = detail::StoredDosBits(path, &unsupported);
@@ -215,11 +227,14 @@ bool GetFindData(const std::string& path, FindData& out) {
     struct stat st {};
     if (!host || lstat(host->c_str(), &st) != 0) return false;
     out.isLink = S_ISLNK(st.st_mode);
-    if (out.isLink && stat(host->c_str(), &st) != 0) return false;
+    // A link that leads nowhere keeps its own facts (FillFacts marks it).
+    struct stat target {};
+    if (out.isLink && stat(host->c_str(), &target) == 0) st = target;
     size_t slash = host->rfind('/');
     std::string name = host->substr(slash + 1);
     out.name = HostNameToWin(name);
-    out.attr = detail::HostAttributes(*host, name, st);
+    out.attr = S_ISLNK(st.st_mode) ? DanglingLinkAttributes(name)
+                                   : detail::HostAttributes(*host, name, st);
     FillFacts(out, st);
     return true;
 }

@@ -143,9 +143,13 @@ struct FindData {
     uint32_t attr = 0;
     int64_t size = 0;
     FileTime writeTime, accessTime, changeTime;
-    // A symbolic link (its attributes are those of its target). Tree walks
-    // never descend into a linked directory: it may lie outside the tree.
+    // A symbolic link (its size, times and attributes are those of its
+    // target). Tree walks never descend into a linked directory: it may lie
+    // outside the tree.
     bool isLink = false;
+    // A link whose target is missing or that loops: listed as a file of size
+    // 0 with the link's own times, archive (hidden by a leading dot).
+    bool isDanglingLink = false;
     // A FIFO, socket or device (itself or behind a link): never opened for
     // data, since an open or a read may block for ever or never end.
     bool isSpecial = false;

@@ -54,7 +54,9 @@ std::string ColumnText(const TFileEntry& e, char column, const TQuilbyOptions& o
         case 'D': return DateColumnText(o.Date, plat::FileTimeToDateTime(e.Time));
         case 'T': return DateColumnText(o.Time, plat::FileTimeToDateTime(e.Time));
         case 'S': return SizeColumnText(e.Size, o.Size);
-        case 'A': return o.ShowAttr ? AttrColumnText(e.Attr) : std::string();
+        case 'A':
+            if (!o.ShowAttr) return std::string();
+            return e.DanglingLink ? kDanglingLinkMark : AttrColumnText(e.Attr);
         default: return {};
     }
 }

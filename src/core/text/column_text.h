@@ -38,6 +38,9 @@ std::string DateColumnText(const std::string& format, plat::DateTime value);
 std::string SizeColumnText(int64_t size, int32_t mode);
 // A blank, then R H S A or "_" for each bit that is clear.
 std::string AttrColumnText(uint32_t attr);
+// What the attribute column shows for a link that leads nowhere, as wide
+// as the letters: a link whose target is unknown.
+inline constexpr char kDanglingLinkMark[] = " LNK?";
 // EXE, COM and BAT in any case, also as the start of a longer extension.
 bool IsExecutableExt(const std::string& ext);
 // A name laid out in 12 columns 8.3 style: "AB.TXT" -> "AB       TXT".

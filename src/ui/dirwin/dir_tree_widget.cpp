@@ -1,6 +1,7 @@
 #include "ui/dirwin/dir_tree_widget.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTreeWidgetItemIterator>
 #include <algorithm>
 #include <vector>
@@ -14,6 +15,7 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;        // the item's directory, Windows form
 constexpr int kLoadedRole = Qt::UserRole + 1;  // its subdirectories were read
+constexpr int kProbedRole = Qt::UserRole + 2;  // whether it has any was asked
 
 char DriveOf(const std::string& dir) {
     return dir.size() >= 2 && dir[1] == ':' ? static_cast<char>(std::toupper(static_cast<unsigned char>(dir[0])))
@@ -44,7 +46,15 @@ TDirTree::TDirTree(QWidget* parent) : QTreeWidget(parent) {
     setUniformRowHeights(true);
     setExpandsOnDoubleClick(false);
     setRootIsDecorated(true);
-    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { LoadChildren(item); });
+    probeTimer_.setSingleShot(true);
+    probeTimer_.setInterval(0);
+    connect(&probeTimer_, &QTimer::timeout, this, &TDirTree::ProbeShownItems);
+    connect(this, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+        LoadChildren(item);
+        ScheduleProbe();
+    });
+    connect(this, &QTreeWidget::itemCollapsed, this, [this] { ScheduleProbe(); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScheduleProbe(); });
     connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         if (item) SetDirectory(PathOf(item));
     });
@@ -62,7 +72,8 @@ void TDirTree::MakeRoot(char drive) {
     root->setText(0, QString::fromStdString(path));
     root->setData(0, kPathRole, QString::fromStdString(path));
     root->setIcon(0, style()->standardIcon(QStyle::SP_DriveHDIcon));
-    root->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    root->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+    ScheduleProbe();
 }
 
 QTreeWidgetItem* TDirTree::AddChild(QTreeWidgetItem* parent, const std::string& name) {
@@ -70,18 +81,47 @@ QTreeWidgetItem* TDirTree::AddChild(QTreeWidgetItem* parent, const std::string& 
     item->setText(0, QString::fromStdString(ShownText(name)));
     item->setData(0, kPathRole, QString::fromStdString(WithBackslash(PathOf(parent)) + name));
     item->setIcon(0, style()->standardIcon(QStyle::SP_DirIcon));
-    // Whether it has subdirectories is found out when it opens.
-    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    // No arrow until it is known to have a subdirectory (ProbeShownItems).
+    item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
     return item;
+}
+
+uint32_t TDirTree::ListedAttributes() const {
+    return plat::faDirectory | (showHidden_ ? plat::faHidden | plat::faSysFile : 0);
 }
 
 void TDirTree::LoadChildren(QTreeWidgetItem* item) {
     if (!item || item->data(0, kLoadedRole).toBool()) return;
     item->setData(0, kLoadedRole, true);
-    const uint32_t mask = plat::faDirectory | (showHidden_ ? plat::faHidden | plat::faSysFile : 0);
-    const std::vector<std::string> names = SubdirectoryNames(PathOf(item), mask);
+    const std::vector<std::string> names = SubdirectoryNames(PathOf(item), ListedAttributes());
     for (const std::string& name : names) AddChild(item, name);
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    ScheduleProbe();
+}
+
+void TDirTree::ProbeShownItems() {
+    // Only the rows in view are asked: a folder of thousands of
+    // subdirectories costs a look at the few on screen, each ending at its
+    // first subdirectory.
+    const int bottom = viewport()->height();
+    for (QTreeWidgetItem* item = itemAt(0, 0); item && visualItemRect(item).top() < bottom;
+         item = itemBelow(item)) {
+        if (item->data(0, kLoadedRole).toBool() || item->data(0, kProbedRole).toBool()) continue;
+        item->setData(0, kProbedRole, true);
+        item->setChildIndicatorPolicy(HasSubdirectory(PathOf(item), ListedAttributes())
+                                          ? QTreeWidgetItem::ShowIndicator
+                                          : QTreeWidgetItem::DontShowIndicator);
+    }
+}
+
+void TDirTree::resizeEvent(QResizeEvent* event) {
+    QTreeWidget::resizeEvent(event);
+    ScheduleProbe();
+}
+
+void TDirTree::showEvent(QShowEvent* event) {
+    QTreeWidget::showEvent(event);
+    ScheduleProbe();
 }
 
 QTreeWidgetItem* TDirTree::FindOrLoad(const std::string& dir) {

@@ -1,10 +1,13 @@
 // The directory tree of a split window (control DLB1): the directories of
 // one drive, read lazily (a node reads its subdirectories when it first
-// opens). It has a current directory, shown open and bold, and a selected
-// item that may differ from it; a double click or Enter on an item makes it
-// the current directory.
+// opens). A node shows the expand arrow only when it has a subdirectory:
+// that is asked once, when the node first comes into view, and the asking
+// stops at the first subdirectory found. It has a current directory, shown
+// open and bold, and a selected item that may differ from it; a double click
+// or Enter on an item makes it the current directory.
 #pragma once
 
+#include <QTimer>
 #include <QTreeWidget>
 #include <string>
 
@@ -36,6 +39,10 @@ public:
 signals:
     void DirectoryChanged(const std::string& dir);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     QTreeWidgetItem* Root() const { return topLevelItemCount() > 0 ? topLevelItem(0) : nullptr; }
     void MakeRoot(char drive);
@@ -47,7 +54,14 @@ private:
     QTreeWidgetItem* FindOrLoad(const std::string& dir);
     void MarkCurrent(QTreeWidgetItem* item);
     static std::string PathOf(const QTreeWidgetItem* item);
+    uint32_t ListedAttributes() const;
+    // Asks the nodes in view that were not asked yet whether they have a
+    // subdirectory, and shows their arrows accordingly; run once the view
+    // has settled after a change (ScheduleProbe).
+    void ProbeShownItems();
+    void ScheduleProbe() { probeTimer_.start(); }
 
     QTreeWidgetItem* current_ = nullptr;
     bool showHidden_ = false;
+    QTimer probeTimer_;
 };

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "ui/fileops/attr_dialog.h"
 #include "ui/fileops/delete_dialog.h"
 
@@ -21,7 +21,7 @@ constexpr uint32_t RO = plat::faReadOnly, HID = plat::faHidden, SYS = plat::faSy
 
 class AttrDialogTest : public DialogTest {
 protected:
-    TTestDirWindow* src = nullptr;
+    TFakeDirWindow* src = nullptr;
 
     void SetUp() override {
         env.WriteFile("c/SRC/A.TXT", "alpha");

@@ -14,7 +14,7 @@
 
 #include <filesystem>
 
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "ui/fileops/copy_dialog.h"
 #include "core/fileops/file_primitives.h"
 #include "core/settings/app_ini.h"

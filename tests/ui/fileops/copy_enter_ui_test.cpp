@@ -7,7 +7,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "ui/fileops/copy_dialog.h"
 #include "ui/fileops/move_dialog.h"
 #include "core/settings/app_ini.h"

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "ui/fileops/delete_dialog.h"
 #include "core/fileops/file_primitives.h"
 #include "ui/fileops/shred_dialog.h"
@@ -20,7 +20,7 @@ namespace {
 
 class DeleteShredTest : public DialogTest {
 protected:
-    TTestDirWindow* src = nullptr;
+    TFakeDirWindow* src = nullptr;
 
     void SetUp() override {
         for (int i = 1; i <= 5; ++i) env.WriteFile("c/SRC/F" + std::to_string(i) + ".TXT", "file " + std::to_string(i));

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <map>
 
-#include "support/fake_dirops_window.h"
+#include "support/dir_ops_fixture.h"
 #include "ui/fileops/dir_copy_dialog.h"
 #include "core/settings/app_ini.h"
 
@@ -195,8 +195,8 @@ TEST_F(DirCopyTest, WithoutTheBaseDirectoryTheRootGoesStraightIntoTheDestination
     MakeTree();
     env.WriteFile("d/DST/old.txt", "old");
     SetSwitches(false, true, true);
-    TFakeDirOpsWindow* onDst = Open("D:\\DST");
-    TFakeDirOpsWindow* onSrc = Open("C:\\SRC");
+    TFakeDirWindow* onDst = Open("D:\\DST");
+    TFakeDirWindow* onSrc = Open("C:\\SRC");
     TFDIRCPY dlg("C:\\SRC", std::nullopt, form.get());
     Accept(dlg, "D:\\DST");
     EXPECT_TRUE(Listing("D:\\DST") ==

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 
-#include "support/fake_dirops_window.h"
+#include "support/dir_ops_fixture.h"
 #include "ui/fileops/dir_copy_dialog.h"
 #include "ui/fileops/dir_create_dialog.h"
 #include "ui/fileops/dir_remove_dialog.h"
@@ -17,7 +17,7 @@ using DirCreateTest = DirOpsTest;
 
 TEST_F(DirCreateTest, ShowsTheParentAndAnEmptyName) {
     env.WriteFile("c/WORK/SUB/a.txt", "");
-    TFakeDirOpsWindow* w = Open("C:\\WORK");
+    TFakeDirWindow* w = Open("C:\\WORK");
     w->SelectDirectory("C:\\WORK\\SUB");
     TF_CreateDIR dlg(w);
     EXPECT_EQ(dlg.windowTitle(), "Create Directory");
@@ -49,8 +49,8 @@ TEST_F(DirCreateTest, AnEmptyOrBlankNameIsRefused) {
 TEST_F(DirCreateTest, MakesOneDirectoryBelowTheSelectionAndRefreshesTheDrive) {
     env.WriteFile("c/WORK/SUB/a.txt", "");
     env.WriteFile("d/DATA/a.txt", "");
-    TFakeDirOpsWindow* onD = Open("D:\\DATA");
-    TFakeDirOpsWindow* w = Open("C:\\WORK");
+    TFakeDirWindow* onD = Open("D:\\DATA");
+    TFakeDirWindow* w = Open("C:\\WORK");
     w->SelectDirectory("C:\\WORK\\SUB");
     TF_CreateDIR dlg(w);
     dlg.E_Name->setText("New Dir  ");  // blanks at the end are no part of a name
@@ -71,7 +71,7 @@ TEST_F(DirCreateTest, MakesOneDirectoryBelowTheSelectionAndRefreshesTheDrive) {
 
 TEST_F(DirCreateTest, ADirectoryThatExistsOrCannotBeMadeIsReportedAndCloses) {
     env.WriteFile("c/WORK/SUB/a.txt", "keep");
-    TFakeDirOpsWindow* w = Open("C:\\WORK");
+    TFakeDirWindow* w = Open("C:\\WORK");
     TF_CreateDIR dlg(w);
     QSignalSpy finished(&dlg, &QDialog::finished);
     dlg.E_Name->setText("SUB");

@@ -8,7 +8,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 
-#include "support/fake_dirops_window.h"
+#include "support/dir_ops_fixture.h"
 #include "ui/fileops/dir_remove_dialog.h"
 #include "core/settings/app_ini.h"
 
@@ -218,9 +218,9 @@ TEST_F(DirRemoveTest, ADirectoryAWindowShowsStaysAndTheWindowsReadAgain) {
     env.WriteFile("c/OTHER/o.txt", "o");
     env.WriteFile("d/ELSE/e.txt", "e");
     SetSwitches(false, true, true);
-    TFakeDirOpsWindow* onSub = Open("C:\\SRC\\SUB1");
-    TFakeDirOpsWindow* other = Open("C:\\OTHER");
-    TFakeDirOpsWindow* onD = Open("D:\\ELSE");
+    TFakeDirWindow* onSub = Open("C:\\SRC\\SUB1");
+    TFakeDirWindow* other = Open("C:\\OTHER");
+    TFakeDirWindow* onD = Open("D:\\ELSE");
     ASSERT_EQ(onSub->Names(), std::vector<std::string>{"s.txt"});
     TFRDIR(std::string("C:\\SRC"), form.get()).OKBtnClick();
     EXPECT_EQ(env.prompts.texts(),

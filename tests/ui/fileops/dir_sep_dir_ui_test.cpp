@@ -13,7 +13,7 @@
 #include "ui/dirwin/dir_tree_widget.h"
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/sep_dir_window.h"
-#include "support/fake_dirops_window.h"
+#include "support/dir_ops_fixture.h"
 #include "ui/fileops/dir_copy_dialog.h"
 #include "ui/fileops/dir_create_dialog.h"
 #include "ui/fileops/dir_remove_dialog.h"

@@ -6,7 +6,7 @@
 #include <QLabel>
 
 #include "core/filelist/drag_drop_rules.h"
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "support/tree_snapshot.h"
 #include "ui/fileops/copy_dialog.h"
 #include "ui/fileops/move_dialog.h"

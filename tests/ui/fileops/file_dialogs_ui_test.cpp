@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <functional>
 
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "ui/fileops/attr_dialog.h"
 #include "ui/fileops/copy_dialog.h"
 #include "ui/fileops/delete_dialog.h"

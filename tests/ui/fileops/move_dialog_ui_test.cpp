@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "core/fileops/file_primitives.h"
 #include "ui/fileops/move_dialog.h"
 #include "core/settings/app_ini.h"

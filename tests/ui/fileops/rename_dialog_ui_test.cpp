@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <deque>
 
-#include "support/fake_dirops_window.h"
+#include "support/dir_ops_fixture.h"
 #include "ui/fileops/rename_dialog.h"
 
 namespace {
@@ -27,7 +27,7 @@ TEST_F(RenameTest, OffersTheOldPathsLastComponent) {
 TEST_F(RenameTest, RefusesAnEmptyNameAndStaysOnANameThatCannotBeUsed) {
     env.WriteFile("c/WORK/a.txt", "a");
     env.WriteFile("c/WORK/b.txt", "b");
-    TFakeDirOpsWindow* w = Open("C:\\WORK");
+    TFakeDirWindow* w = Open("C:\\WORK");
     TFRenam dlg(form.get());
     QSignalSpy finished(&dlg, &QDialog::finished);
     dlg.Prepare("C:\\WORK\\a.txt", TRenameMode::File);
@@ -63,8 +63,8 @@ TEST_F(RenameTest, ADirectoryRenameRefreshesTheDriveButNotAShownDirectory) {
     env.WriteFile("c/WORK/OLD/a.txt", "a");
     env.WriteFile("c/WORK/SHOWN/DEEP/a.txt", "a");
     env.WriteFile("d/DATA/a.txt", "");
-    TFakeDirOpsWindow* onD = Open("D:\\DATA");
-    TFakeDirOpsWindow* w = Open("C:\\WORK\\SHOWN\\DEEP");
+    TFakeDirWindow* onD = Open("D:\\DATA");
+    TFakeDirWindow* w = Open("C:\\WORK\\SHOWN\\DEEP");
     TFRenam dlg(form.get());
     dlg.Prepare("C:\\WORK\\OLD", TRenameMode::Directory);
     dlg.E_New->setText("NEW");
@@ -140,8 +140,8 @@ TEST_F(RenameTaggedTest, RenamesEachTaggedEntryAndStopsAtTheFirstCancel) {
     for (const char* n : {"a.txt", "b.txt", "c.txt", "d.txt"})
         env.WriteFile(std::string("c/WORK/") + n, n);
     env.WriteFile("c/WORK/SUB/s.txt", "s");
-    TFakeDirOpsWindow* below = Open("C:\\WORK\\SUB");
-    TFakeDirOpsWindow* w = Open("C:\\WORK");
+    TFakeDirWindow* below = Open("C:\\WORK\\SUB");
+    TFakeDirWindow* w = Open("C:\\WORK");
     ASSERT_EQ(w->Names(), (std::vector<std::string>{"a.txt", "b.txt", "c.txt", "d.txt"}));
     w->TagEntry(0);
     w->TagEntry(2);
@@ -165,7 +165,7 @@ TEST_F(RenameTaggedTest, RenamesEachTaggedEntryAndStopsAtTheFirstCancel) {
 TEST_F(RenameTaggedTest, NothingRenamedMeansNoReadButTheStatus) {
     env.WriteFile("c/WORK/a.txt", "a");
     env.WriteFile("c/WORK/b.txt", "b");
-    TFakeDirOpsWindow* w = Open("C:\\WORK");
+    TFakeDirWindow* w = Open("C:\\WORK");
     w->TagEntry(0);
     w->TagEntry(1);
     typed = {""};
@@ -181,7 +181,8 @@ TEST_F(RenameTaggedTest, UntagsEachRenamedEntry) {
     env.WriteFile("c/WORK/a.txt", "a");
     env.WriteFile("c/WORK/b.txt", "b");
     // Outside the main window nothing re-reads the list, so its tags show.
-    TFakeDirOpsWindow w("C:\\WORK");
+    TFakeDirWindow w(nullptr, "C:\\WORK");
+    w.ReadDirectory();
     w.TagAll();
     typed = {"z.txt", ""};
     RenameTaggedEntries(w, Script());

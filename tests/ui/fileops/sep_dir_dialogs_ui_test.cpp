@@ -13,7 +13,7 @@
 
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/sep_dir_window.h"
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "ui/fileops/attr_dialog.h"
 #include "ui/fileops/copy_dialog.h"
 #include "ui/fileops/delete_dialog.h"

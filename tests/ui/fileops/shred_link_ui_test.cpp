@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "core/fileops/file_primitives.h"
 #include "ui/fileops/shred_dialog.h"
 #include "support/tree_snapshot.h"

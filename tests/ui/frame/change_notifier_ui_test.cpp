@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "core/fileops/change_notifier.h"
-#include "support/fake_child_windows.h"
+#include "support/fake_dir_window.h"
 #include "support/main_window_ui_fixture.h"
 
 namespace {

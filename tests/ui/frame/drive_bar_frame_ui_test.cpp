@@ -5,7 +5,7 @@
 
 #include <QDockWidget>
 
-#include "support/fake_child_windows.h"
+#include "support/fake_dir_window.h"
 #include "support/main_window_ui_fixture.h"
 #include "ui/frame/drive_bar.h"
 

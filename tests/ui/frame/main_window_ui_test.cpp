@@ -21,7 +21,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_child_windows.h"
+#include "support/fake_dir_window.h"
 #include "core/platform/errors.h"
 #include "core/settings/app_ini.h"
 #include "ui/frame/help_window.h"

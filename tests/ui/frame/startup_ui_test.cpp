@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_child_windows.h"
+#include "support/fake_dir_window.h"
 #include "core/platform/errors.h"
 #include "core/platform/platform.h"
 #include "core/settings/app_ini.h"

@@ -15,7 +15,7 @@
 #include <QToolButton>
 
 #include "core/settings/quilby_options.h"
-#include "support/fake_child_windows.h"
+#include "support/fake_dir_window.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/speed_bar_widget.h"
 #include "ui/options/window_options_dialog.h"

@@ -14,7 +14,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_tag_window.h"
+#include "support/tag_test_helpers.h"
 #include "core/tagging/history.h"
 #include "ui/tagging/tag_attr_dialog.h"
 #include "ui/tagging/tag_date_dialog.h"
@@ -38,7 +38,7 @@ QString LabelOf(QWidget* field) {
 class TagDialogsTest : public ::testing::Test {
 protected:
     TestEnv env;
-    std::unique_ptr<TFakeTagWindow> window;
+    std::unique_ptr<TFakeDirWindow> window;
 
     // Sorted by name: AFTER.BAK LATE.TXT NEWYEAR.DOC NOTES.TXT OLD.BAK UPPER.DOC
     void SetUp() override {
@@ -51,7 +51,7 @@ protected:
                         plat::faSysFile);
         MakeTagTestFile(env, "TAGS", "AFTER.BAK", 7, TagTestTime(2024, 1, 16, 0, 0));
         MakeTagTestFile(env, "TAGS", "OLD.BAK", 5000, TagTestTime(2023, 11, 30, 23, 59), 0);
-        window = std::make_unique<TFakeTagWindow>("C:\\TAGS");
+        window = MakeTagWindow("C:\\TAGS");
         ASSERT_EQ(window->GetEntryCount(), 6);
     }
 
@@ -360,7 +360,7 @@ TEST_F(TagDialogsTest, AttributeDialogRefusesNoCheckedBox) {
 
 TEST_F(TagDialogsTest, EveryDialogClosesNormallyOnAnEmptyWindow) {
     env.WriteFile("c/NONE/.keep", "");
-    window = std::make_unique<TFakeTagWindow>("C:\\NONE");
+    window = MakeTagWindow("C:\\NONE");
     window->Options.A_Hidden = false;  // the one file is hidden by its dot
     window->ReadDirectory();
     ASSERT_EQ(window->GetEntryCount(), 0);

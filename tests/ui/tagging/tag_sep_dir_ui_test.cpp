@@ -12,7 +12,7 @@
 
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/sep_dir_window.h"
-#include "support/fake_tag_window.h"
+#include "support/tag_test_helpers.h"
 #include "ui/tagging/tag_attr_dialog.h"
 #include "ui/tagging/tag_date_dialog.h"
 #include "ui/tagging/tag_dialogs_qt.h"
