@@ -10,6 +10,7 @@
 #include "ui/frame/help_window.h"
 #include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
+#include "ui/frame/shown_text_qt.h"
 
 TDirOpDialog::TDirOpDialog(const QString& caption, int helpTopic, TFrameServices* frame)
     : TCancelableDialog(frame ? frame->FrameWidget() : nullptr, Qt::Dialog | Qt::CustomizeWindowHint |
@@ -68,5 +69,5 @@ void TDirOpDialog::ShowTree(const std::string& root, TTreeListing& tree, QListWi
         throw;
     }
     QApplication::restoreOverrideCursor();
-    for (const std::string& line : tree.lines) list->addItem(QString::fromStdString(line));
+    for (const std::string& line : tree.lines) list->addItem(ShownQText(line));
 }

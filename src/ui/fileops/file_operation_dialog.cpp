@@ -15,6 +15,7 @@
 #include "ui/frame/help_window.h"
 #include "core/fileops/change_notifier.h"
 #include "core/settings/startup.h"
+#include "ui/frame/shown_text_qt.h"
 
 TFileSet FileSetOf(TMDIChild& window) {
     std::vector<std::string> names;
@@ -84,10 +85,10 @@ TFileOperationDialog::TFileOperationDialog(const std::string& caption, int helpT
 
 void TFileOperationDialog::TakeFiles(TMDIChild& source) {
     files_ = FileSetOf(source);
-    E_From->setText(QString::fromStdString(files_.Directory));
+    E_From->setText(ShownQText(files_.Directory));
     L_Count->setText(QString::number(source.GetTaggedCount()));
     LB1->clear();
-    for (const TFileSetEntry& f : files_.Files) LB1->addItem(QString::fromStdString(f.Name));
+    for (const TFileSetEntry& f : files_.Files) LB1->addItem(ShownQText(f.Name));
 }
 
 QLayout* TFileOperationDialog::SourceRow(const QString& label) {
@@ -126,7 +127,7 @@ void TFileOperationDialog::FinishLayout(QLayout* layout) {
 }
 
 std::string TFileOperationDialog::FromDirectory() const {
-    return AddBackslash(E_From->text().toStdString());
+    return AddBackslash(files_.Directory);
 }
 
 void TFileOperationDialog::LockControls() {
