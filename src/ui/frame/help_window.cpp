@@ -1,12 +1,16 @@
 #include "ui/frame/help_window.h"
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 #include "core/platform/platform.h"
@@ -108,12 +112,30 @@ bool THelpWindow::ShowTopic(int topic, QWidget* parent) {
                            MsgIcon::Information, mbOK, "Help");
         return false;
     }
-    if (!helpWindow) helpWindow = new THelpWindow(parent);
-    else if (helpWindow->Topic != topic) helpWindow->Remember();
+    // Help asked for from a modal dialog belongs to that dialog: a window
+    // outside it would take no clicks while the dialog is open.
+    QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent;
+    if (!helpWindow) {
+        helpWindow = new THelpWindow(owner);
+        helpWindow->PlaceBesideWork();
+    } else {
+        if (helpWindow->parentWidget() != owner) helpWindow->setParent(owner, helpWindow->windowFlags());
+        if (helpWindow->Topic != topic) helpWindow->Remember();
+    }
     helpWindow->Load(topic);
     helpWindow->show();
     helpWindow->raise();
+    helpWindow->activateWindow();
     return true;
+}
+
+void THelpWindow::PlaceBesideWork() {
+    // At the right edge of the screen, where it covers least of the dialogs
+    // it explains, which open in the middle.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect free = screen->availableGeometry();
+    move(std::max(free.left(), free.right() - width() - 16), free.top() + std::max(0, (free.height() - height()) / 2));
 }
 
 bool THelpWindow::Load(int topic) {

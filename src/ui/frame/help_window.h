@@ -46,6 +46,8 @@ private:
     bool Load(int topic);
     // The page shown now becomes the one Back returns to.
     void Remember();
+    // First placement on the screen.
+    void PlaceBesideWork();
 
     std::vector<int> history_;  // earlier pages; 0 stands for the index
 };

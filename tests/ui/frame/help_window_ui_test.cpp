@@ -1,6 +1,7 @@
 // The help window: a topic's paragraphs reflowed, links shown by the linked
 // topic's title that open it, the index of all topics, Contents and Back.
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -8,6 +9,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTimer>
 #include <QUrl>
 #include <utility>
 #include <vector>
@@ -122,4 +124,18 @@ TEST_F(HelpWindowTest, TheShippedContentsLinkToTopicsByTheirTitles) {
         EXPECT_EQ(text.toStdString(), title);
     }
     EXPECT_FALSE(Help()->Text->toPlainText().contains(QRegularExpression("topics? [0-9]")));
+}
+
+TEST_F(HelpWindowTest, HelpFromAModalDialogBelongsToItSoItTakesClicks) {
+    plat::SetHelpFile(env.WriteFile("Quilby.hlp", "#topic 1002 Contents\nAll.\n#topic 20 Copy\nC.\n"));
+    ASSERT_TRUE(THelpWindow::ShowTopic(1002));
+    QDialog dialog;
+    QWidget* owner = nullptr;
+    QTimer::singleShot(0, &dialog, [&] {
+        THelpWindow::ShowTopic(20);
+        owner = Help() ? Help()->parentWidget() : nullptr;
+        dialog.accept();
+    });
+    dialog.exec();
+    EXPECT_EQ(owner, &dialog);
 }
