@@ -6,34 +6,36 @@
 
 namespace {
 
+bool IsTopicNumber(const std::string& s) {
+    return !s.empty() && s.size() <= 6 &&
+           std::all_of(s.begin(), s.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
 // Splits one reflowed block text into plain and link spans.
 std::vector<THelpSpan> Spans(const std::string& text) {
     std::vector<THelpSpan> spans;
+    auto addText = [&spans](const std::string& s) {
+        if (s.empty()) return;
+        if (!spans.empty() && spans.back().Link == 0)
+            spans.back().Text += s;
+        else
+            spans.push_back({s, 0});
+    };
     size_t from = 0;
     while (from < text.size()) {
         const size_t open = text.find("[[", from);
         const size_t close = open == std::string::npos ? open : text.find("]]", open + 2);
-        std::string digits = close == std::string::npos ? "" : text.substr(open + 2, close - open - 2);
-        const bool number = !digits.empty() && digits.size() <= 6 &&
-                            std::all_of(digits.begin(), digits.end(),
-                                        [](unsigned char c) { return std::isdigit(c); });
-        if (!number) {
-            // Not a link: the brackets are text like any other.
-            const size_t upTo = close == std::string::npos ? text.size() : close + 2;
-            if (!spans.empty() && spans.back().Link == 0)
-                spans.back().Text += text.substr(from, upTo - from);
-            else
-                spans.push_back({text.substr(from, upTo - from), 0});
-            from = upTo;
-            continue;
+        if (close == std::string::npos) {
+            addText(text.substr(from));
+            break;
         }
-        if (open > from) {
-            if (!spans.empty() && spans.back().Link == 0)
-                spans.back().Text += text.substr(from, open - from);
-            else
-                spans.push_back({text.substr(from, open - from), 0});
+        const std::string inner = text.substr(open + 2, close - open - 2);
+        if (IsTopicNumber(inner)) {
+            addText(text.substr(from, open - from));
+            spans.push_back({"", std::stoi(inner)});
+        } else {
+            addText(text.substr(from, close + 2 - from));  // brackets around no number are text
         }
-        spans.push_back({"", std::stoi(digits)});
         from = close + 2;
     }
     return spans;

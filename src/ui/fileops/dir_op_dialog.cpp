@@ -53,7 +53,9 @@ void TDirOpDialog::Refuse(const std::string& message, QWidget* field) {
 }
 
 void TDirOpDialog::LockForRun() {
-    for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(false);
+    // Windows the dialog owns (its help) are not its controls.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->window() == this) w->setEnabled(false);
     // Cancel's parents must be enabled for it to take clicks.
     for (QWidget* w = CancelBtn; w && w != this; w = w->parentWidget()) w->setEnabled(true);
 }

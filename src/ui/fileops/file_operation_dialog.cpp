@@ -131,7 +131,9 @@ std::string TFileOperationDialog::FromDirectory() const {
 }
 
 void TFileOperationDialog::LockControls() {
-    for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(false);
+    // Windows the dialog owns (its help) are not its controls.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->window() == this) w->setEnabled(false);
     CancelBtn->setEnabled(true);
 }
 
