@@ -342,6 +342,13 @@ void SetShellHook(ShellHook hook);
 void SetHelpFile(const std::string& hostPath);
 std::string HelpFile();
 std::optional<std::string> HelpTopic(int topic, std::string* title = nullptr);
+// Number and title of every topic of the help file, in file order; empty
+// when the file is missing.
+struct HelpTopicTitle {
+    int topic;
+    std::string title;
+};
+std::vector<HelpTopicTitle> HelpTopicTitles();
 
 // ---------------------------------------------------------------- clock
 uint64_t GetTickCount();  // milliseconds from the steady clock

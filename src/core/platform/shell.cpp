@@ -87,6 +87,20 @@ std::optional<std::string> HelpTopic(int topic, std::string* title) {
     return text;
 }
 
+std::vector<HelpTopicTitle> HelpTopicTitles() {
+    std::vector<HelpTopicTitle> topics;
+    std::ifstream in(helpFile);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.rfind("#topic ", 0) != 0) continue;
+        char* end = nullptr;
+        const long n = strtol(line.c_str() + 7, &end, 10);
+        if (end != line.c_str() + 7) topics.push_back({static_cast<int>(n), Trim(std::string(end))});
+    }
+    return topics;
+}
+
 std::string ExecutablePath() {
     char buf[4096];
     ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);

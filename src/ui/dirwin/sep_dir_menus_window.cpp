@@ -18,6 +18,7 @@
 #include "ui/tagging/set_wildcards_dialog.h"
 #include "ui/dirwin/frame_services.h"
 #include "core/settings/startup.h"
+#include "ui/frame/shown_text_qt.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ QMenu* TopMenu(QWidget* owner, const char* name, const char* caption) {
     return m;
 }
 
-QString MenuText(const std::string& s) { return QString::fromStdString(s).replace("&", "&&"); }
+QString MenuText(const std::string& s) { return ShownQText(s).replace("&", "&&"); }
 
 }  // namespace
 

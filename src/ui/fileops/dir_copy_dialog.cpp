@@ -20,6 +20,7 @@
 #include "core/fileops/change_notifier.h"
 #include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
+#include "ui/frame/shown_text_qt.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ TFDIRCPY::TFDIRCPY(const std::string& root, const std::optional<std::string>& pr
     CB_Destination->setEditText(QString());
     int64_t files = 0, dirs = 0;
     ShowTree(root_, tree_, LB_Tree, files, dirs);
-    E_From->setText(QString::fromStdString(root_));
+    E_From->setText(ShownQText(root_));
     E_Base->setText(QString::fromStdString(BaseDirectoryName(root_)));
     FillDestinations();
     LB_Tree->setEnabled(CB_IncSubs->isChecked());
@@ -168,7 +169,7 @@ void TFDIRCPY::OKBtnClick() {
 void TFDIRCPY::Run() {
     run_.SelectLine = [this](size_t i) { LB_Tree->setCurrentRow(static_cast<int>(i)); };
     run_.OnFile = [this](const std::string& name) {
-        E_Processing->setText(QString::fromStdString(name));
+        E_Processing->setText(ShownQText(name));
         E_Processing->repaint();
     };
     // The windows re-read whatever the run got to, also when it raised.

@@ -11,6 +11,7 @@
 #include "core/fileops/change_notifier.h"
 #include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
+#include "ui/frame/shown_text_qt.h"
 
 TF_CreateDIR::TF_CreateDIR(TMDIChild* window)
     : TDirOpDialog("Create Directory", 9000, window->Frame()), window_(window) {
@@ -46,7 +47,7 @@ TF_CreateDIR::TF_CreateDIR(TMDIChild* window)
 void TF_CreateDIR::Rebuild() {
     const std::string parent = window_ ? window_->GetSelectedDirectory() : std::string();
     E_Info->setText(
-        QString::fromStdString("Enter the directory to create as a child of: " + parent));
+        ShownQText("Enter the directory to create as a child of: " + parent));
     E_Name->clear();
     E_Name->setFocus();
 }

@@ -10,6 +10,7 @@
 #include "ui/frame/help_window.h"
 #include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
+#include "ui/frame/shown_text_qt.h"
 
 TDirOpDialog::TDirOpDialog(const QString& caption, int helpTopic, TFrameServices* frame)
     : TCancelableDialog(frame ? frame->FrameWidget() : nullptr, Qt::Dialog | Qt::CustomizeWindowHint |
@@ -52,7 +53,9 @@ void TDirOpDialog::Refuse(const std::string& message, QWidget* field) {
 }
 
 void TDirOpDialog::LockForRun() {
-    for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(false);
+    // Windows the dialog owns (its help) are not its controls.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->window() == this) w->setEnabled(false);
     // Cancel's parents must be enabled for it to take clicks.
     for (QWidget* w = CancelBtn; w && w != this; w = w->parentWidget()) w->setEnabled(true);
 }
@@ -68,5 +71,5 @@ void TDirOpDialog::ShowTree(const std::string& root, TTreeListing& tree, QListWi
         throw;
     }
     QApplication::restoreOverrideCursor();
-    for (const std::string& line : tree.lines) list->addItem(QString::fromStdString(line));
+    for (const std::string& line : tree.lines) list->addItem(ShownQText(line));
 }

@@ -14,6 +14,7 @@
 #include "core/fileops/change_notifier.h"
 #include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
+#include "ui/frame/shown_text_qt.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ TFRDIR::TFRDIR(const std::string& root, TFrameServices* frame)
     resize(420, 360);
 
     // What is about to go: the settings, then the whole tree with its counts.
-    E_Root->setText(QString::fromStdString(root_));
+    E_Root->setText(ShownQText(root_));
     TAppIni& ini = AppIni();
     CB_DeleteFile->setChecked(ini.ReadBool(kSection, "CB_DeleteFile", true));
     CB_KeepStruct->setChecked(ini.ReadBool(kSection, "CB_KeepStruct", true));

@@ -1,4 +1,5 @@
 #include "ui/fileops/error_prompt_dialog.h"
+#include "ui/frame/shown_text_qt.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -20,7 +21,7 @@ TFError::TFError(const std::string& message, QWidget* parent)
     M_Message->setFocusPolicy(Qt::NoFocus);
     M_Message->setFixedSize(285, 101);
     // The message's CR LF pairs are its line breaks.
-    QString text = QString::fromStdString(message);
+    QString text = ShownQText(message);
     text.replace("\r\n", "\n");
     M_Message->setPlainText(text);
 

@@ -15,6 +15,7 @@
 #include "ui/frame/help_window.h"
 #include "core/fileops/change_notifier.h"
 #include "core/settings/startup.h"
+#include "ui/frame/shown_text_qt.h"
 
 TFileSet FileSetOf(TMDIChild& window) {
     std::vector<std::string> names;
@@ -88,10 +89,10 @@ void TFileOperationDialog::TakeFiles(TMDIChild& source) { TakeFiles(FileSetOf(so
 
 void TFileOperationDialog::TakeFiles(const TFileSet& files) {
     files_ = files;
-    E_From->setText(QString::fromStdString(files_.Directory));
+    E_From->setText(ShownQText(files_.Directory));
     L_Count->setText(QString::number(files_.Files.size()));
     LB1->clear();
-    for (const TFileSetEntry& f : files_.Files) LB1->addItem(QString::fromStdString(f.Name));
+    for (const TFileSetEntry& f : files_.Files) LB1->addItem(ShownQText(f.Name));
 }
 
 QLayout* TFileOperationDialog::SourceRow(const QString& label) {
@@ -130,11 +131,13 @@ void TFileOperationDialog::FinishLayout(QLayout* layout) {
 }
 
 std::string TFileOperationDialog::FromDirectory() const {
-    return AddBackslash(E_From->text().toStdString());
+    return AddBackslash(files_.Directory);
 }
 
 void TFileOperationDialog::LockControls() {
-    for (QWidget* w : findChildren<QWidget*>()) w->setEnabled(false);
+    // Windows the dialog owns (its help) are not its controls.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->window() == this) w->setEnabled(false);
     CancelBtn->setEnabled(true);
 }
 

@@ -16,6 +16,7 @@
 #include "core/fileops/file_primitives.h"
 #include "core/filelist/subdirectories.h"
 #include "core/platform/platform.h"
+#include "ui/frame/shown_text_qt.h"
 
 namespace {
 
@@ -112,9 +113,9 @@ void TUDFind::SetDirectory(const std::string& path) {
         LoadChildren(item);
         QTreeWidgetItem* next = nullptr;
         for (int i = 0; i < item->childCount() && !next; ++i)
-            if (item->child(i)->text(0).toStdString() == part) next = item->child(i);
+            if (item->child(i)->text(0) == ShownQText(part)) next = item->child(i);
         for (int i = 0; i < item->childCount() && !next; ++i)
-            if (plat::SameText(item->child(i)->text(0).toStdString(), part)) next = item->child(i);
+            if (plat::SameText(item->child(i)->text(0).toStdString(), ShownText(part))) next = item->child(i);
         if (!next) break;
         item->setExpanded(true);
         item = next;
@@ -127,7 +128,7 @@ void TUDFind::SetDirectory(const std::string& path) {
 QTreeWidgetItem* TUDFind::AddDirectoryItem(QTreeWidgetItem* parent, const std::string& path,
                                            const std::string& text) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(DLB1);
-    item->setText(0, QString::fromStdString(text));
+    item->setText(0, ShownQText(text));
     item->setData(0, kPathRole, QString::fromStdString(path));
     item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     return item;
@@ -142,7 +143,7 @@ void TUDFind::LoadChildren(QTreeWidgetItem* item) {
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
 
-void TUDFind::ShowSelected() { L_Directory->setText(QString::fromStdString(Directory())); }
+void TUDFind::ShowSelected() { L_Directory->setText(ShownQText(Directory())); }
 
 bool TUDFind::Execute(std::string& directory, QWidget* parent) {
     TUDFind dialog(directory, parent);

@@ -13,6 +13,7 @@
 #include "core/fileops/change_notifier.h"
 #include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
+#include "ui/frame/shown_text_qt.h"
 
 TFRenam::TFRenam(TFrameServices* frame) : TDirOpDialog("Rename", 1021, frame) {
     setObjectName("FRenam");
@@ -38,7 +39,7 @@ void TFRenam::Prepare(const std::string& oldPath, TRenameMode mode) {
     oldPath_ = oldPath;
     mode_ = mode;
     completed_ = false;
-    E_Old->setText(QString::fromStdString(oldPath));
+    E_Old->setText(ShownQText(oldPath));
     E_New->setText(QString::fromStdString(LastPathComponent(oldPath)));
     E_New->setFocus();
 }

@@ -10,6 +10,7 @@
 #include "core/platform/platform.h"
 #include "core/settings/app_ini.h"
 #include "ui/frame/about_dialog.h"
+#include "ui/frame/shown_text_qt.h"
 #include "ui/frame/help_window.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/speed_bar_widget.h"
@@ -25,7 +26,7 @@ QAction* AddItem(QMenu* menu, const char* name, const char* caption, const char*
 }
 
 // A caption shown as menu text: "&" of a directory name stays a letter.
-QString MenuText(const std::string& s) { return QString::fromStdString(s).replace("&", "&&"); }
+QString MenuText(const std::string& s) { return ShownQText(s).replace("&", "&&"); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ui/fileops/error_prompt_dialog.h"
+#include "ui/frame/shown_text_qt.h"
 #include "core/settings/startup.h"
 
 namespace {
@@ -59,8 +60,8 @@ QMessageBox* TQtPrompter::MakeMessageBox(const std::string& text, MsgIcon icon, 
     auto* box = new QMessageBox(QApplication::activeWindow());
     box->setObjectName("MessageBox");
     box->setIcon(QtIcon(icon));
-    box->setWindowTitle(caption.empty() ? DefaultCaption(icon) : QString::fromStdString(caption));
-    box->setText(QString::fromStdString(text));
+    box->setWindowTitle(caption.empty() ? DefaultCaption(icon) : ShownQText(caption));
+    box->setText(ShownQText(text));
     box->setTextFormat(Qt::PlainText);
     if ((buttons & 0xFF) == 0) buttons = mbOK;  // a box always has a way out
     QAbstractButton* first = nullptr;
@@ -103,8 +104,8 @@ ErrorAction TQtPrompter::AskErrorAction(const std::string& message) {
 bool TQtPrompter::Input(const std::string& caption, const std::string& prompt, std::string& value) {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setObjectName("InputDialog");
-    dialog.setWindowTitle(QString::fromStdString(caption));
-    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setWindowTitle(ShownQText(caption));
+    dialog.setLabelText(ShownQText(prompt));
     dialog.setTextValue(QString::fromStdString(value));
     dialog.setOkButtonText("OK");
     dialog.setCancelButtonText("Cancel");

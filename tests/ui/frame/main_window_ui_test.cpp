@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextBrowser>
 #include <QProgressBar>
 #include <QStatusTipEvent>
 #include <QTest>
