@@ -21,7 +21,12 @@ int TColumnHeader::OwnSectionSize(int i) const { return i == count() - 1 ? ownLa
 
 int TColumnHeader::ColumnsWidth() const {
     const int last = count() - 1;
-    return last < 0 ? 0 : length() - sectionSize(last) + ownLast_;
+    return last < 0 ? 0 : length() - sectionSize(last) + LastColumnWidth();
+}
+
+int TColumnHeader::LastColumnWidth() const {
+    const int last = count() - 1;
+    return last < 0 ? 0 : std::max(ownLast_, sectionSizeFromContents(last).width());
 }
 
 void TColumnHeader::resizeEvent(QResizeEvent* event) {
@@ -32,7 +37,7 @@ void TColumnHeader::resizeEvent(QResizeEvent* event) {
 void TColumnHeader::FillRoom() {
     const int last = count() - 1;
     if (last < 0) return;
-    const int width = std::max(ownLast_, viewport()->width() - sectionPosition(last));
+    const int width = std::max(LastColumnWidth(), viewport()->width() - sectionPosition(last));
     if (sectionSize(last) == width) return;
     filling_ = true;
     resizeSection(last, width);

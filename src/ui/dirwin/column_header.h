@@ -1,8 +1,8 @@
 // The column header of a directory window's file list (control Header1):
 // sections the user resizes, with the widths the settings store keeps. The
-// last section also takes the room left at the right of the header, so its
-// caption is not cut while the window has room; what is stored is its own
-// width, without that room.
+// last section is at least as wide as its caption and also takes the room
+// left at the right of the header, so its caption is never cut; what is
+// stored is its own width.
 #pragma once
 
 #include <QHeaderView>
@@ -31,6 +31,9 @@ protected:
 
 private:
     void FillRoom();
+    // The last section without the room it fills: its own width, at least
+    // its caption's.
+    int LastColumnWidth() const;
 
     int ownLast_ = 0;
     bool filling_ = false;
