@@ -1,6 +1,5 @@
 #include "ui/dirwin/file_list_view.h"
 
-#include "ui/dirwin/column_header.h"
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
