@@ -6,13 +6,39 @@
 #include <QStyleOptionFocusRect>
 #include <algorithm>
 
+#include "ui/dirwin/column_header.h"
+
 TFileListView::TFileListView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     verticalScrollBar()->setSingleStep(1);
+    horizontalScrollBar()->setSingleStep(8);
+}
+
+void TFileListView::FollowHeader(TColumnHeader* header) {
+    if (header_) disconnect(header_, nullptr, this, nullptr);
+    header_ = header;
+    if (header) {
+        connect(header, &QHeaderView::sectionResized, this, [this] { UpdateSidewaysRange(); });
+        connect(header, &QHeaderView::sectionCountChanged, this, [this] { UpdateSidewaysRange(); });
+        connect(horizontalScrollBar(), &QScrollBar::valueChanged, header, &QHeaderView::setOffset,
+                Qt::UniqueConnection);
+    }
+    UpdateSidewaysRange();
+}
+
+int TFileListView::ContentWidth() const { return header_ ? header_->ColumnsWidth() : 0; }
+
+void TFileListView::UpdateSidewaysRange() {
+    QScrollBar* bar = horizontalScrollBar();
+    const int page = viewport()->width();
+    bar->setPageStep(std::max(1, page));
+    bar->setRange(0, std::max(0, ContentWidth() - page));
+    if (header_) header_->setOffset(bar->value());
+    viewport()->update();
 }
 
 void TFileListView::SetRowCount(int count) {
@@ -69,12 +95,18 @@ void TFileListView::paintEvent(QPaintEvent* event) {
     const QRect area = event->rect();
     const int first = TopRow() + std::max(0, area.top()) / rowHeight_;
     const int last = std::min(count_ - 1, TopRow() + area.bottom() / rowHeight_);
+    const int scrolled = horizontalScrollBar()->value();
     for (int row = first; row <= last && painter_; ++row) {
         const QRect rect = RowRect(row);
+        // The whole row from the columns' left edge, at least as wide as
+        // the viewport so its background reaches the right border.
+        const QRect whole(rect.left() - scrolled, rect.top(), std::max(ContentWidth(), rect.width() + scrolled),
+                          rect.height());
         QStyle::State state = QStyle::State_Enabled;
         if (row == current_) state |= QStyle::State_Selected;
         painter.save();
-        painter_(painter, row, state, rect);
+        painter.setClipRect(rect);
+        painter_(painter, row, state, whole);
         painter.restore();
         if (row == current_ && hasFocus()) {
             QStyleOptionFocusRect focus;
@@ -90,6 +122,7 @@ void TFileListView::paintEvent(QPaintEvent* event) {
 void TFileListView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollRange();
+    UpdateSidewaysRange();
 }
 
 void TFileListView::keyPressEvent(QKeyEvent* event) {

@@ -1,16 +1,22 @@
 // The owner-drawn file list of a directory window (control LB1): any number
 // of rows of one fixed height, with one current row. It stores nothing per
 // row; on each paint it asks its row painter for the visible rows only.
+// Rows are as wide as the columns of the header it follows; wider than the
+// list, they scroll sideways together with that header.
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QPointer>
 #include <QStyle>
 #include <functional>
+
+class TColumnHeader;
 
 class TFileListView : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    // Draws row index into its rectangle (viewport coordinates).
+    // Draws row index into its rectangle: the whole row, columns from its
+    // left edge (viewport coordinates, shifted by the sideways scroll).
     using RowPainter = std::function<void(QPainter&, int row, QStyle::State, const QRect&)>;
 
     explicit TFileListView(QWidget* parent = nullptr);
@@ -30,7 +36,17 @@ public:
     int PageRows() const;
     // The row at a viewport point, -1 below the last row.
     int RowAt(const QPoint& point) const;
+    // The visible part of row in the viewport.
     QRect RowRect(int row) const;
+
+    // The columns: the rows are as wide as header's columns together, the
+    // sideways scroll range is what of them does not fit, and the header
+    // scrolls with the list.
+    void FollowHeader(TColumnHeader* header);
+    // The width of the columns together (0 without a header).
+    int ContentWidth() const;
+    // The header's sections were rebuilt (its signals were quiet).
+    void ColumnsChanged() { UpdateSidewaysRange(); }
 
 signals:
     void CurrentRowChanged(int row);
@@ -57,9 +73,11 @@ protected:
 
 private:
     void UpdateScrollRange();
+    void UpdateSidewaysRange();
 
     RowPainter painter_;
     int count_ = 0;
     int rowHeight_ = 16;
     int current_ = -1;
+    QPointer<TColumnHeader> header_;
 };

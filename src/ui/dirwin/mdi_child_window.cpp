@@ -11,6 +11,7 @@
 #include "core/platform/platform.h"
 #include "core/settings/app_ini.h"
 #include "core/seams/progress.h"
+#include "ui/dirwin/column_header.h"
 #include "ui/dirwin/frame_services.h"
 #include "ui/frame/display_settings.h"
 #include "core/seams/prompter.h"
@@ -20,6 +21,7 @@ namespace {
 
 constexpr int kShellSuccess = 32;  // results above this are success
 constexpr int kNoAssociation = 31;
+constexpr int kCellGap = 2;  // pixels kept free at the right of a cell
 
 QString Shown(const std::string& text) { return QString::fromStdString(ShownText(text)); }
 
@@ -63,6 +65,7 @@ void TMDIChild::BuildHeader(QHeaderView* header, const std::string& section, boo
         const int width = AppIni().ReadInteger(section, columns[i].Caption, columns[i].DefaultChars * unit);
         header->resizeSection(i, std::max(0, width));
     }
+    if (auto* columns = qobject_cast<TColumnHeader*>(header)) columns->SectionsSet();
     Options.DFields = letters;
     Options.TFields = static_cast<int32_t>(letters.size());
 }
@@ -70,9 +73,11 @@ void TMDIChild::BuildHeader(QHeaderView* header, const std::string& section, boo
 void TMDIChild::SaveColumnWidths(QHeaderView* header, const std::string& section) {
     QAbstractItemModel* model = header->model();
     if (!model) return;
+    // The last section's own width: not the room it fills in this window.
+    auto* columns = qobject_cast<TColumnHeader*>(header);
     for (int i = 0; i < header->count(); ++i)
         AppIni().WriteInteger(section, model->headerData(i, Qt::Horizontal).toString().toStdString(),
-                              header->sectionSize(i));
+                              columns ? columns->OwnSectionSize(i) : header->sectionSize(i));
 }
 
 // ---------------------------------------------------------------- drawing
@@ -104,16 +109,22 @@ void TMDIChild::DrawEntry(QPainter& painter, int index, QHeaderView* header, QSt
     const int baseline = rect.top() + metrics.ascent();
 
     // Columns from the second on, each at the left of its section; sizes
-    // right-aligned. Texts run on past their section as the classic list does.
+    // right-aligned. A text stays inside its section, cut with an ellipsis
+    // where it is wider, a small gap short of the next column.
     const std::string& letters = Options.DFields;
     int x = header && header->count() > 0 ? header->sectionSize(header->logicalIndex(0)) : 0;
     for (size_t col = 1; col < letters.size(); ++col) {
         const int section = header ? header->logicalIndex(static_cast<int>(col)) : -1;
         const int width = section >= 0 ? header->sectionSize(section) : 0;
-        const QString text = Shown(GetColumnText(index, letters[col]));
+        const int room = width - kCellGap;
+        const QString text = ElideToColumn(Shown(GetColumnText(index, letters[col])), metrics, room);
         int offset = 0;
-        if (letters[col] == 'S') offset = std::max(0, width - metrics.horizontalAdvance(text));
+        if (letters[col] == 'S') offset = std::max(0, room - metrics.horizontalAdvance(text));
+        painter.save();
+        painter.setClipRect(QRect(rect.left() + x, rect.top(), std::max(0, width), rect.height()),
+                            Qt::IntersectClip);
         painter.drawText(QPoint(rect.left() + x + offset, baseline), text);
+        painter.restore();
         x += width;
     }
 

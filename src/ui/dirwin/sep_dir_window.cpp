@@ -12,6 +12,7 @@
 #include <QScrollBar>
 
 #include "core/text/column_text.h"
+#include "ui/dirwin/column_header.h"
 #include "core/filelist/dir_navigation.h"
 #include "ui/dirwin/dir_tree_widget.h"
 #include "ui/dirwin/file_list_view.h"
@@ -30,6 +31,12 @@ namespace {
 
 constexpr int kListTag = 1426, kSplitterTag = 122;
 const char* const kHeaderSection = "Header";
+// The client area's layout: margins at the top and left, and at the right
+// and bottom; the splitter's width, the gap between it and the list; the
+// split where none is stored; the least list width a narrow window keeps
+// (the tree's least width goes first).
+constexpr int kNearMargin = 4, kFarMargin = 5, kSplitterWidth = 4, kListGap = 2, kDefaultSplit = 132,
+              kMinListWidth = 40;
 
 // The client area: its first size and a hook for every resize.
 class TSepDirClient : public QWidget {
@@ -88,6 +95,13 @@ QString Shown(const std::string& text) { return QString::fromStdString(ShownText
 // named so.
 QString TitleText(const std::string& caption) {
     return Shown(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
+// A split at x, where a client area width pixels wide has room for it: the
+// tree keeps its least width, then the list.
+int SplitWithin(int x, int width) {
+    x = std::min(x, width - kFarMargin - kMinListWidth - kListGap - kSplitterWidth);
+    return std::max(x, kNearMargin + kMinTreeWidth);
 }
 
 EInOutError PathError(const std::string& dir) {
@@ -176,7 +190,7 @@ void TSepDir::BuildControls() {
         return taken;
     };
 
-    Header1 = new QHeaderView(Qt::Horizontal, client);
+    Header1 = new TColumnHeader(client);
     Header1->setObjectName("Header1");
     Header1->setGeometry(132, 4, 506, 25);
     Header1->setToolTip("Adjust column sizes");
@@ -188,10 +202,8 @@ void TSepDir::BuildControls() {
     Header1->setFrameShape(QFrame::NoFrame);
     Header1->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Header1->viewport()->installEventFilter(this);
-    connect(Header1, &QHeaderView::sectionResized, this, [this] {
-        headerResized_ = true;
-        RepaintList();
-    });
+    connect(Header1, &QHeaderView::sectionResized, this, [this] { RepaintList(); });
+    connect(Header1, &TColumnHeader::ColumnResized, this, [this] { headerResized_ = true; });
 
     LB1 = new TFileListView(client);
     LB1->setObjectName("LB1");
@@ -202,6 +214,7 @@ void TSepDir::BuildControls() {
     LB1->SetRowPainter([this](QPainter& p, int row, QStyle::State state, const QRect& rect) {
         DrawEntry(p, row, Header1, state, rect);
     });
+    LB1->FollowHeader(Header1);
     LB1->installEventFilter(this);
     connect(LB1, &TFileListView::KeyReleased, this, [this](int key, Qt::KeyboardModifiers m) {
         RunReportingErrors([&] { ListKeyReleased(key, m); });
@@ -233,31 +246,28 @@ void TSepDir::BuildControls() {
 void TSepDir::LayoutControls() {
     if (Closing) return;
     const int width = Client->width(), height = Client->height();
-    if (DLB1->y() < height) DLB1->resize(DLB1->width(), std::max(0, height - DLB1->y() - 5));
+    // The stored split, where a narrow window has room for it; the window
+    // widened again gets it back.
+    const int stored = AppIni().ReadInteger(kHeaderSection, "DIRSplit", kDefaultSplit);
+    const int split = SplitWithin(stored > 0 ? stored : PSplitter->x(), width);
+
+    DLB1->setGeometry(kNearMargin, kNearMargin, split - kNearMargin,
+                      std::max(0, height - kNearMargin - kFarMargin));
+    PSplitter->setGeometry(split, 0, kSplitterWidth, height);
+    const int listLeft = split + kSplitterWidth + kListGap;
+    const int listWidth = std::max(0, width - listLeft - kFarMargin);
+    Header1->setGeometry(listLeft, kNearMargin, listWidth, Header1->height());
     const int listTop = Header1->y() + Header1->height();
-    LB1->setGeometry(LB1->x(), listTop, LB1->width(), std::max(0, height - listTop - 5));
-    const int split = AppIni().ReadInteger(kHeaderSection, "DIRSplit", 132);
-    if (split > 0) ApplySplit(split);
-    if (LB1->x() < width) LB1->resize(std::max(0, width - LB1->x() - 5), LB1->height());
-    if (Header1->x() < width) Header1->resize(std::max(0, width - Header1->x() - 5), Header1->height());
-    PSplitter->resize(PSplitter->width(), height);
+    LB1->setGeometry(listLeft, listTop, listWidth, std::max(0, height - listTop - kFarMargin));
 }
 
 void TSepDir::ApplySplit(int x) {
-    const int treeLeft = DLB1->x();
-    int treeWidth = x - treeLeft;
-    if (treeWidth < kMinTreeWidth) {
-        treeWidth = kMinTreeWidth;
-        x = treeLeft + kMinTreeWidth;
-    }
-    DLB1->resize(treeWidth, DLB1->height());
-    const int listLeft = (LB1->x() - PSplitter->x()) + x;  // the gap stays
-    LB1->move(listLeft, LB1->y());
-    // Every layout passes here: the file is written only when x is new.
+    x = SplitWithin(x, Client->width());
+    // Every window lays itself out from the stored split: the file is
+    // written only when x is new.
     if (AppIni().ReadString(kHeaderSection, "DIRSplit", "") != std::to_string(x))
         AppIni().WriteInteger(kHeaderSection, "DIRSplit", x);
-    Header1->move(listLeft, Header1->y());
-    PSplitter->move(x, PSplitter->y());
+    LayoutControls();
 }
 
 // ---------------------------------------------------------------- the tree
@@ -372,6 +382,7 @@ void TSepDir::WriteTaggedList(const std::string& fileName) { FileList.WriteTagge
 
 void TSepDir::SetupHeader() {
     BuildHeader(Header1, kHeaderSection, false);
+    LB1->ColumnsChanged();
     RepaintList();
 }
 
@@ -470,7 +481,8 @@ void TSepDir::ListPressed(const QPoint& point, Qt::MouseButton button, Qt::Keybo
     const int row = LB1->RowAt(point);
     if (row < 0) return;
     // A press in the Tag column toggles the row's tag.
-    if (Header1->count() > 0 && point.x() < Header1->sectionSize(0) && row == LB1->CurrentRow())
+    const int x = point.x() + LB1->horizontalScrollBar()->value();  // the list may be scrolled sideways
+    if (Header1->count() > 0 && x < Header1->sectionSize(0) && row == LB1->CurrentRow())
         ToggleTag(row);
     PreviewPicture(row);
 }

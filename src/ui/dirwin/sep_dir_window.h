@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/dirwin/column_header.h"
 #include "ui/dirwin/drag_drop_qt.h"
 #include "core/filelist/drag_drop_rules.h"
 #include "ui/dirwin/mdi_child_window.h"
@@ -16,7 +17,6 @@
 class QAction;
 class QDropEvent;
 class QMimeData;
-class QHeaderView;
 class QMenu;
 class TDirTree;
 class TFileListView;
@@ -39,7 +39,7 @@ public:
     QWidget* Client = nullptr;         // the client area the controls are laid out in
     TDirTree* DLB1 = nullptr;          // the drive's directories
     TFileListView* LB1 = nullptr;      // one row per entry; tag 1426
-    QHeaderView* Header1 = nullptr;    // the columns of the list
+    TColumnHeader* Header1 = nullptr;  // the columns of the list
     QWidget* PSplitter = nullptr;      // between tree and list; tag 122
     // The tree directory last picked by the Directory menu or a right
     // click in the tree.
@@ -107,9 +107,13 @@ public:
     void TagAll() override;
 
     // ---- layout
+    // Tree, splitter, header and list fill the client area from the stored
+    // split: the tree from its margin up to the splitter, the header and the
+    // list from just right of it to the right margin.
     void LayoutControls();
     // Moves the boundary between tree and list to client x (at least 100
-    // pixels right of the tree's left edge) and stores it for every window.
+    // pixels right of the tree's left edge), stores it for every window and
+    // lays the controls out.
     void ApplySplit(int x);
 
     // ---- navigation

@@ -33,6 +33,7 @@
 #include "core/settings/startup.h"
 #include "ui/frame/status_line_bar.h"
 #include "ui/frame/win_color_qt.h"
+#include "ui/frame/window_placement_qt.h"
 
 // The pictures live in the UI library, which is linked statically: its
 // resources are registered by hand.
@@ -103,8 +104,11 @@ void Tmainform::ReadSettings() {
     Tabs = ini.ReadInteger("Application", "Tabs", 8);
     display_.Read(ini);
 
-    if (ini.ReadString("Mainform", "WindowState", "N") == "X")
-        setWindowState(windowState() | Qt::WindowMaximized);
+    // Where the window opens: as it was at the last exit, else (a first
+    // start) at a size that shows its menu bar and speed bar whole.
+    const TWindowPlacement placement = ReadWindowPlacement(ini);
+    if (!placement.Stored) FitToBars(*this);
+    placementStored_ = RestoreWindowPlacement(*this, placement);
     if (HintColor != -1) {
         QPalette tips = QToolTip::palette();
         tips.setColor(QPalette::ToolTipBase, WinColorToQColor(HintColor));
@@ -526,6 +530,8 @@ void Tmainform::FirstActivation() {
         if (OpenAutoloadQuickDirectories) opened = OpenAutoloadQuickDirectories();
     });
     if (opened == 0) RunCommand([this] { OpenDirectoryWindow(); });
+    // The directory window's menus joined the menu bar.
+    if (!placementStored_ && !isMaximized()) FitToBars(*this);
 }
 
 void Tmainform::MakeDriveBar() {
@@ -600,7 +606,7 @@ void Tmainform::closeEvent(QCloseEvent* e) {
             return;
         }
     }
-    RunCommand([this] { AppIni().WriteString("Mainform", "WindowState", isMaximized() ? "X" : "N"); });
+    RunCommand([this] { WriteWindowPlacement(AppIni(), CurrentPlacement(*this)); });
     Closing = true;
     QMainWindow::closeEvent(e);
 }

@@ -235,6 +235,7 @@ private:
     TDragState drag_;
     int quickDirToOpen_ = -1;
     int changeListener_ = 0;  // this frame's listening to the change notifier
+    bool placementStored_ = false;  // the window opened where it was at the last exit
     TCommandRegistry commands_;
 };
 
