@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 class TMDIChild;
 
@@ -40,9 +41,11 @@ enum class TCommand {
 };
 
 struct TCommandTarget {
-    TMDIChild* Window = nullptr;
+    TCommandTarget(TMDIChild* window = nullptr, std::string path = {}, int index = -1)
+        : Window(window), Path(std::move(path)), Index(index) {}
+    TMDIChild* Window;
     std::string Path;
-    int Index = -1;
+    int Index;
 };
 
 class TCommandRegistry {

@@ -438,7 +438,9 @@ TEST_F(FileListTest, EachChangeIsAnnouncedOnceAndNoChangeNotAtAll) {
         told = 0;
         step.act();
         EXPECT_EQ(told, step.told) << step.what;
-        if (step.told) EXPECT_EQ(taggedSeen, list.GetTaggedCount()) << step.what;
+        if (step.told) {
+            EXPECT_EQ(taggedSeen, list.GetTaggedCount()) << step.what;
+        }
     }
 }
 

@@ -4,7 +4,7 @@
 #include <QTextBrowser>
 #include <filesystem>
 
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "ui/fileops/delete_dialog.h"
 #include "ui/fileops/dir_remove_dialog.h"
 #include "ui/frame/help_window.h"
@@ -13,7 +13,7 @@ namespace {
 
 class DialogHelpTest : public DialogTest {
 protected:
-    TTestDirWindow* src = nullptr;
+    TFakeDirWindow* src = nullptr;
 
     void SetUp() override {
         env.WriteFile("c/SRC/A.TXT", "a");

@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "support/fake_dir_window.h"
+#include "support/dialog_test_fixture.h"
 #include "ui/fileops/attr_dialog.h"
 #include "ui/fileops/copy_dialog.h"
 #include "ui/fileops/delete_dialog.h"
@@ -39,7 +39,7 @@ protected:
     const std::string dir = "C:\\" + HostNameToWin("x:y");
     const std::string colonName = HostNameToWin("a:b.txt");
     const std::string slashName = HostNameToWin("back\\slash.txt");
-    TTestDirWindow* src = nullptr;
+    TFakeDirWindow* src = nullptr;
 
     void SetUp() override {
         fs::create_directories(hostDir + "/in:ner");
