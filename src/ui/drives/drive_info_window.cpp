@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -16,6 +17,10 @@ namespace {
 
 constexpr int kColumns = 4;
 const char* const kTitles[kColumns] = {"Drive name", "Disk Size", "Free Space", "% Free"};
+
+// How long a newly shown window keeps to its place above the drive list
+// while the frame is still moved by the window manager.
+constexpr int kFollowFrameMs = 1000;
 
 bool ShowFloppySetting() { return AppIni().ReadBool("FINFO", "SHOWFLOPPY", false); }
 
@@ -158,6 +163,21 @@ void Tfinfo::FitAndPlace() {
     const int menu = this->height() - Grid->height();
     resize(width + frame, height + frame + menu);
 
+    Place();
+    // At start-up the window manager may still be placing the frame: the
+    // window follows it for a moment, then stays where the user puts it.
+    QWidget* frameWindow = parentWidget() ? parentWidget()->window() : nullptr;
+    if (frameWindow && !followingFrame_) {
+        followingFrame_ = true;
+        frameWindow->installEventFilter(this);
+        QTimer::singleShot(kFollowFrameMs, this, [this, frameWindow] {
+            followingFrame_ = false;
+            frameWindow->removeEventFilter(this);
+        });
+    }
+}
+
+void Tfinfo::Place() {
     QWidget* frameWindow = parentWidget() ? parentWidget()->window() : nullptr;
     const int left = frameWindow ? frameWindow->frameGeometry().left() : 0;
     int bottom = 0;
@@ -166,6 +186,11 @@ void Tfinfo::FitAndPlace() {
     else if (frameWindow)
         bottom = frameWindow->mapToGlobal(QPoint(0, 0)).y();
     move(left, std::max(0, bottom - frameGeometry().height()));
+}
+
+bool Tfinfo::eventFilter(QObject* watched, QEvent* e) {
+    if (followingFrame_ && (e->type() == QEvent::Move || e->type() == QEvent::Resize)) Place();
+    return QWidget::eventFilter(watched, e);
 }
 
 void Tfinfo::closeEvent(QCloseEvent* e) {

@@ -32,6 +32,9 @@ public:
     void Fill();
     // Size from the grid, placement above the drive list.
     void FitAndPlace();
+    // The left edge of the frame, the bottom at the top of the drive list
+    // (the top of the screen when there is no room).
+    void Place();
 
     // Whether the whole program is closing: then closing this window keeps
     // "FInfo"/"Active" so that it opens again at the next start.
@@ -48,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void SetUnit(char unit);
@@ -58,4 +62,5 @@ private:
 
     TDriveInfoTable table_;
     QPointer<QWidget> driveListControl_;
+    bool followingFrame_ = false;
 };
