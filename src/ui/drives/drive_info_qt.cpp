@@ -10,12 +10,15 @@
 void InstallDriveInformation(Tmainform& form) {
     // One window at most; it frees itself when closed.
     auto window = std::make_shared<QPointer<Tfinfo>>();
-    form.DriveInfoIsOpen = [window] { return !window->isNull() && (*window)->isVisible(); };
-    form.DriveInfoRecompute = [window](char letter) {
-        if (!window->isNull()) (*window)->RefreshDrive(letter);
+    // Open until closed: a frame that is minimised takes it out of sight only.
+    auto isOpen = [window] { return !window->isNull() && !(*window)->isHidden(); };
+    form.DriveInfoIsOpen = isOpen;
+    form.DriveInfoRecompute = [window, isOpen](char letter) {
+        if (isOpen()) (*window)->RefreshDrive(letter);
     };
-    form.RegisterCommand(TCommand::DriveInformation, [&form, window] {
-        if (!window->isNull()) {
+    // A closed window still waiting for its deletion counts as gone.
+    form.RegisterCommand(TCommand::DriveInformation, [&form, window, isOpen] {
+        if (isOpen()) {
             (*window)->close();
             return;
         }

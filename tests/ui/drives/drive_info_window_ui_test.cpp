@@ -141,9 +141,12 @@ TEST_F(DriveInfoTest, TheMenuItemOpensAndClosesTheWindowWithItsCheckMark) {
     Open();
     EXPECT_EQ(Ini("FInfo", "Active"), "1");
     Info()->close();
-    DeleteClosed();
     EXPECT_FALSE(Checked());
     EXPECT_EQ(Ini("FInfo", "Active"), "0");
+    // Chosen again before the closed window is gone: a new one opens.
+    form->FileDriveInfo->trigger();
+    EXPECT_TRUE(Checked());
+    EXPECT_EQ(Ini("FInfo", "Active"), "1");
 }
 
 TEST_F(DriveInfoTest, ExitingWithTheWindowOpenOpensItAtTheNextStart) {
