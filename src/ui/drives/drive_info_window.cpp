@@ -1,7 +1,6 @@
 #include "ui/drives/drive_info_window.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QMenu>
@@ -47,11 +46,8 @@ Tfinfo::Tfinfo(const std::vector<std::string>& driveList, QWidget* driveListCont
     OptBytes = item("OptBytes", "&Bytes");
     OptKilobytes = item("OptKilobytes", "&Kilobytes");
     OptMegabytes = item("OptMegabytes", "&Megabytes");
-    auto* units = new QActionGroup(this);
-    for (QAction* a : {OptBytes, OptKilobytes, OptMegabytes}) {
-        a->setCheckable(true);
-        units->addAction(a);
-    }
+    // The current unit carries a check mark (not a radio bullet).
+    for (QAction* a : {OptBytes, OptKilobytes, OptMegabytes}) a->setCheckable(true);
     OptionsMenu->addSeparator();
     OptRefresh = item("OptRefresh", "&Refresh Drives");
 
@@ -94,11 +90,8 @@ Tfinfo::Tfinfo(const std::vector<std::string>& driveList, QWidget* driveListCont
     layout->setMenuBar(MainMenu);
     layout->addWidget(Grid);
 
-    const char unit = DriveInfoUnit(AppIni().ReadString("Finfo", "Format", "B"));
-    OptBytes->setChecked(unit == 'B');
-    OptKilobytes->setChecked(unit == 'K');
-    OptMegabytes->setChecked(unit == 'M');
-    table_.SetUnit(unit);
+    table_.SetUnit(DriveInfoUnit(AppIni().ReadString("Finfo", "Format", "B")));
+    CheckUnit();
 }
 
 int Tfinfo::RowHeight() const {
@@ -146,8 +139,15 @@ void Tfinfo::RefreshDrive(char letter) {
     if (row >= 0) ShowRow(row);
 }
 
+void Tfinfo::CheckUnit() {
+    OptBytes->setChecked(table_.Unit() == 'B');
+    OptKilobytes->setChecked(table_.Unit() == 'K');
+    OptMegabytes->setChecked(table_.Unit() == 'M');
+}
+
 void Tfinfo::SetUnit(char unit) {
     table_.SetUnit(unit);
+    CheckUnit();
     Fill();
 }
 

@@ -55,6 +55,7 @@ protected:
 
 private:
     void SetUnit(char unit);
+    void CheckUnit();
     void ShowRow(int row);
     void SetCell(int row, int column, const std::string& text);
     void WidenColumn(int column, const QString& text);

@@ -181,7 +181,10 @@ TEST_F(DriveInfoTest, FiguresInEveryUnitRightAlignedInColumnsWideEnough) {
     for (const Case& c : {Case{info->OptKilobytes, "K", "976K", "244K"}, Case{info->OptMegabytes, "M", "0M", "0M"},
                           Case{info->OptBytes, "B", "1,000,000 ", "250,000 "}}) {
         c.item->trigger();
+        int checked = 0;
+        for (QAction* unit : {info->OptBytes, info->OptKilobytes, info->OptMegabytes}) checked += unit->isChecked();
         EXPECT_TRUE(c.item->isChecked()) << c.stored;
+        EXPECT_EQ(checked, 1) << c.stored;
         EXPECT_EQ(Ini("Finfo", "Format"), c.stored);
         EXPECT_EQ(Cell(grid, 1, 0), "C: []");
         EXPECT_EQ(Cell(grid, 1, 1), c.size);
@@ -219,6 +222,7 @@ TEST_F(DriveInfoTest, TheStoredUnitIsRestoredAndJunkMeansBytes) {
         AppIni().WriteString("Finfo", "Format", c.stored);
         Tfinfo* info = Open();
         EXPECT_EQ(Cell(info->Grid, 1, 1), c.size) << c.stored;
+        EXPECT_EQ(info->OptMegabytes->isChecked(), c.size[std::string(c.size).size() - 1] == 'M') << c.stored;
         info->close();
         DeleteClosed();
     }
