@@ -1,6 +1,7 @@
 #include "ui/frame/program_parts_qt.h"
 
 #include "ui/dirwin/directory_windows_qt.h"
+#include "ui/drives/drive_info_qt.h"
 #include "ui/fileops/directory_dialogs_qt.h"
 #include "ui/fileops/file_dialogs_qt.h"
 #include "ui/tagging/tag_dialogs_qt.h"
@@ -13,4 +14,5 @@ void InstallProgramParts(Tmainform& form) {
     InstallDirectoryDialogs(form);
     InstallTaggingDialogs(form);
     InstallOptionDialogs(form);
+    InstallDriveInformation(form);
 }
