@@ -19,7 +19,7 @@
 
 #include "core/platform/platform.h"
 #include "core/settings/app_ini.h"
-#include "support/fake_child_windows.h"
+#include "support/dialog_test_fixture.h"
 #include "support/fake_dir_window.h"
 #include "support/main_window_ui_fixture.h"
 #include "ui/drives/drive_info_qt.h"
