@@ -353,6 +353,8 @@ void TSepDir::UpdateActions(TActionMoment moment) {
     ListTagSingleItem->setEnabled(onRow);
     ListEditItem->setText(onRow ? "&Edit: " + MenuText(GetEntryName(row)) : QString("&Edit"));
     ListEditItem->setEnabled(onRow && can(TCommand::EditFile));
+    // The application menus offer nothing until the applications are there.
+    for (QMenu* menu : {AppMenu, ListAppMenu}) menu->menuAction()->setEnabled(can(TCommand::StartApplication));
     ListNewFileItem->setEnabled(can(TCommand::NewFile));
 
     // Options: the sort items show the first sort key.

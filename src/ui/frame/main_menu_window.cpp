@@ -166,7 +166,8 @@ void Tmainform::FileMenuOpened() {
         std::string ext = plat::UpperCase(dot == std::string::npos ? std::string() : name.substr(dot + 1));
         executable = ext == "EXE" || ext == "COM" || ext == "BAT";
         FileEdit->setText("&Edit: " + MenuText(name));
-        FileEdit->setEnabled(true);
+        // Only with an editor to open the entry in.
+        FileEdit->setEnabled(HasCommand(TCommand::EditFile));
         FileRun->setText("&Run: " + MenuText(name));
         if (!executable) FilePrint->setText("&Print: " + MenuText(name));
     }
