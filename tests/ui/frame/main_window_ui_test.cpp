@@ -387,6 +387,8 @@ TEST_F(MainWindowTest, FileMenuNamesTheCurrentEntry) {
 
     env.WriteFile("c/FM/PROG.EXE", "MZ");
     env.WriteFile("c/FM/read.txt", "text");
+    // Edit needs an editor to open the entry in.
+    form->RegisterCommand(TCommand::EditFile, [] {});
     auto* dir = new TFakeDirWindow(form.get(), "C:\\FM");
     form->AddChild(dir);
     dir->ReadDirectory();
