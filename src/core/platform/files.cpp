@@ -281,16 +281,24 @@ FileError CloseFile(File& f) {
     return r == 0 ? FileError::None : detail::ErrnoToError(err);
 }
 
-FileError DeleteFile(const std::string& winPath) {
+// The host path and kind of a file or directory about to be removed.
+static FileError RemovalTarget(const std::string& winPath, std::string& host, struct stat& st) {
     FileError injected;
     if (detail::FaultFires(FaultOp::Delete, injected)) return injected;
-    auto host = HostFor(winPath);
-    if (!host) return FileError::PathNotFound;
+    auto found = HostFor(winPath);
+    if (!found) return FileError::PathNotFound;
+    host = *found;
+    if (lstat(host.c_str(), &st) != 0) return MissingError(host);
+    return FileError::None;
+}
+
+FileError DeleteFile(const std::string& winPath) {
+    std::string host;
     struct stat st {};
-    if (lstat(host->c_str(), &st) != 0) return MissingError(*host);
+    if (FileError e = RemovalTarget(winPath, host, st); e != FileError::None) return e;
     if (S_ISDIR(st.st_mode)) return FileError::AccessDenied;
     if (!S_ISLNK(st.st_mode) && IsReadOnly(st)) return FileError::AccessDenied;
-    return ::unlink(host->c_str()) == 0 ? FileError::None : detail::ErrnoToError(errno);
+    return ::unlink(host.c_str()) == 0 ? FileError::None : detail::ErrnoToError(errno);
 }
 
 FileError RenameFile(const std::string& from, const std::string& to) {
@@ -335,14 +343,11 @@ FileError CreateDirectory(const std::string& winPath) {
 }
 
 FileError RemoveDirectory(const std::string& winPath) {
-    FileError injected;
-    if (detail::FaultFires(FaultOp::Delete, injected)) return injected;
-    auto host = HostFor(winPath);
-    if (!host) return FileError::PathNotFound;
+    std::string host;
     struct stat st {};
-    if (lstat(host->c_str(), &st) != 0) return MissingError(*host);
+    if (FileError e = RemovalTarget(winPath, host, st); e != FileError::None) return e;
     if (!S_ISDIR(st.st_mode)) return FileError::InvalidName;
-    return ::rmdir(host->c_str()) == 0 ? FileError::None : detail::ErrnoToError(errno);
+    return ::rmdir(host.c_str()) == 0 ? FileError::None : detail::ErrnoToError(errno);
 }
 
 FileError GetFileTime(const std::string& winPath, FileTime& writeTime) {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/frame/dialog_buttons.h"
 #include "ui/frame/help_window.h"
 #include "ui/dirwin/frame_services.h"
 #include "core/seams/prompter.h"
@@ -18,13 +19,10 @@ TDirOpDialog::TDirOpDialog(const QString& caption, int helpTopic, TFrameServices
       frame_(frame),
       helpTopic_(helpTopic) {
     setWindowTitle(caption);
-    OKBtn = new QPushButton("OK", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    HelpBtn = new QPushButton("&Help", this);
-    HelpBtn->setObjectName("HelpBtn");
+    const TDialogButtons buttons = MakeDialogButtons(this);
+    OKBtn = buttons.OK;
+    CancelBtn = buttons.Cancel;
+    HelpBtn = buttons.Help;
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
     connect(HelpBtn, &QPushButton::clicked, this, [this] { HelpBtnClick(); });

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "ui/frame/dialog_buttons.h"
 #include "ui/dirwin/mdi_child_window.h"
 #include "core/fileops/file_primitives.h"
 #include "ui/frame/help_window.h"
@@ -63,13 +64,10 @@ TFileOperationDialog::TFileOperationDialog(const std::string& caption, int helpT
     fixed.setBold(false);
     LB1->setFont(fixed);
 
-    OKBtn = new QPushButton("OK", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
-    HelpBtn = new QPushButton("&Help", this);
-    HelpBtn->setObjectName("HelpBtn");
+    const TDialogButtons buttons = MakeDialogButtons(this);
+    OKBtn = buttons.OK;
+    CancelBtn = buttons.Cancel;
+    HelpBtn = buttons.Help;
     HelpBtn->setAutoDefault(false);
     CancelBtn->setAutoDefault(false);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });

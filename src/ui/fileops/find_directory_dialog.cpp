@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "ui/frame/dialog_buttons.h"
 #include "core/fileops/file_primitives.h"
 #include "core/filelist/subdirectories.h"
 #include "core/platform/platform.h"
@@ -48,11 +49,8 @@ TUDFind::TUDFind(const std::string& start, QWidget* parent) : QDialog(parent) {
     L_Directory = new QLabel(this);
     L_Directory->setObjectName("L_Directory");
     L_Directory->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    OKBtn = new QPushButton("OK", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
+    OKBtn = DialogButton(this, "OK", "OKBtn", true);
+    CancelBtn = DialogButton(this, "Cancel", "CancelBtn");
     CancelBtn->setAutoDefault(false);
 
     connect(DCB1, &QComboBox::activated, this,

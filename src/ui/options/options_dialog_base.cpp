@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/frame/dialog_buttons.h"
 #include "ui/frame/help_window.h"
 
 void SetHint(QWidget* control, const char* hint) {
@@ -24,20 +25,16 @@ TOptionsDialogBase::TOptionsDialogBase(const char* title, int helpContext, QWidg
     TabSet->setObjectName("TabSet");
     SetHint(TabSet->tabBar(), "Use the tabs to select a new option dialog.");
 
-    OKBtn = new QPushButton("OK", this);
-    OKBtn->setObjectName("OKBtn");
-    OKBtn->setDefault(true);
+    OKBtn = DialogButton(this, "OK", "OKBtn", true);
     SetHint(OKBtn, "OK, these options are what I want");
-    CancelBtn = new QPushButton("Cancel", this);
-    CancelBtn->setObjectName("CancelBtn");
+    CancelBtn = DialogButton(this, "Cancel", "CancelBtn");
     CancelBtn->setAutoDefault(false);
     SetHint(CancelBtn, "No, dont apply these new options.");
     CB_Default = new QCheckBox("Default", this);
     CB_Default->setObjectName("CB_Default");
     CB_Default->setChecked(true);
     SetHint(CB_Default, "Make these options the default for all forms");
-    HelpBtn = new QPushButton("&Help", this);
-    HelpBtn->setObjectName("HelpBtn");
+    HelpBtn = DialogButton(this, "&Help", "HelpBtn");
     HelpBtn->setAutoDefault(false);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
