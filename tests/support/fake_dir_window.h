@@ -119,16 +119,7 @@ public:
     void SetupHeader() override {}
     void UpdateStatus() override {
         ++statusUpdates;
-        if (!Frame()) return;
-        TDirectoryStatus s;
-        s.EntryCount = FileList.GetEntryCount();
-        s.EntryBytes = FileList.GetEntryBytes();
-        s.TaggedCount = FileList.GetTaggedCount();
-        s.TaggedBytes = FileList.GetTaggedBytes();
-        s.SortKeys = Options.SortKeys;
-        s.Wildcards = Options.Wildcards;
-        s.ResultWindow = result_;
-        Frame()->ShowDirectoryStatus(s);
+        if (Frame()) Frame()->ShowDirectoryStatus(StatusFigures());
     }
     void RepaintList() override { ++repaints; }
     int GetCurrentIndex() override { return current; }

@@ -177,6 +177,18 @@ void TMDIChild::ViewIfPicture(int index) {
 
 // ---------------------------------------------------------------- dialogs
 
+TDirectoryStatus TMDIChild::StatusFigures() const {
+    TDirectoryStatus s;
+    s.EntryCount = FileList.GetEntryCount();
+    s.EntryBytes = FileList.GetEntryBytes();
+    s.TaggedCount = FileList.GetTaggedCount();
+    s.TaggedBytes = FileList.GetTaggedBytes();
+    s.SortKeys = Options.SortKeys;
+    s.Wildcards = Options.Wildcards;
+    s.ResultWindow = IsResultWindow();
+    return s;
+}
+
 void TMDIChild::ListChanged() {
     RunReportingErrors([this] {
         RepaintList();

@@ -14,6 +14,7 @@
 
 #include "core/filelist/file_list.h"
 #include "ui/dirwin/commands.h"
+#include "ui/dirwin/frame_services.h"
 #include "ui/dirwin/mdi_file_base_window.h"
 #include "core/settings/quilby_options.h"
 
@@ -161,6 +162,8 @@ protected:
     void BuildHeader(QHeaderView* header, const std::string& section, bool resultWindow);
     // Writes the widths of every shown section under their captions.
     void SaveColumnWidths(QHeaderView* header, const std::string& section);
+    // The figures, sort key and patterns the frame's status line shows.
+    TDirectoryStatus StatusFigures() const;
     // From now on every change of FileList is followed by ListChanged.
     void FollowListChanges() {
         FileList.SetChangeListener([this] { ListChanged(); });

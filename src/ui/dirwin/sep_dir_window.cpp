@@ -401,16 +401,7 @@ bool TSepDir::ShowStatus() {
     const std::string dir = GetDirectory();
     if (dir.empty()) return true;
     const bool current = plat::SetCurrentDir(dir);
-    if (main_) {
-        TDirectoryStatus s;
-        s.EntryCount = FileList.GetEntryCount();
-        s.EntryBytes = FileList.GetEntryBytes();
-        s.TaggedCount = FileList.GetTaggedCount();
-        s.TaggedBytes = FileList.GetTaggedBytes();
-        s.SortKeys = Options.SortKeys;
-        s.Wildcards = Options.Wildcards;
-        main_->ShowDirectoryStatus(s);
-    }
+    if (main_) main_->ShowDirectoryStatus(StatusFigures());
     return current;
 }
 

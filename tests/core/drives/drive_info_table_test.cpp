@@ -16,17 +16,11 @@ namespace {
 class DriveInfoTableTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // letter, host root, type, file system, network name
         std::vector<Drive> drives;
-        auto add = [&](char letter, const std::string& root, DriveType type) {
-            Drive d;
-            d.letter = letter;
-            d.hostRoot = root;
-            d.type = type;
-            drives.push_back(d);
-        };
-        add('A', env.hostD, DriveType::Removable);
-        add('C', env.hostC, DriveType::Fixed);
-        add('X', env.root + "/missing", DriveType::Fixed);
+        drives.push_back({'A', env.hostD, DriveType::Removable, "", ""});
+        drives.push_back({'C', env.hostC, DriveType::Fixed, "", ""});
+        drives.push_back({'X', env.root + "/missing", DriveType::Fixed, "", ""});
         SetDriveTable(drives);
         SetDiskSpaceProbe([this](const std::string& root, int64_t& size, int64_t& freeBytes) {
             if (root == env.hostD) ++floppyQuestions;

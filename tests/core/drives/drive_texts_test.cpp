@@ -16,22 +16,15 @@ namespace {
 class DriveTextsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // letter, host root, type, file system, network name
         std::vector<Drive> drives;
-        auto add = [&](char letter, const std::string& root, DriveType type, const std::string& source) {
-            Drive d;
-            d.letter = letter;
-            d.hostRoot = root;
-            d.type = type;
-            d.source = source;
-            drives.push_back(d);
-        };
-        add('A', env.hostD, DriveType::Removable, "");
-        add('C', env.hostC, DriveType::Fixed, "");
-        add('E', env.hostD, DriveType::CDRom, "");
-        add('N', env.hostD, DriveType::Remote, "//server/Share");
-        add('R', env.hostC, DriveType::Remote, "");
-        add('U', env.hostC, DriveType::Unknown, "");
-        add('X', env.root + "/missing", DriveType::Fixed, "");
+        drives.push_back({'A', env.hostD, DriveType::Removable, "", ""});
+        drives.push_back({'C', env.hostC, DriveType::Fixed, "", ""});
+        drives.push_back({'E', env.hostD, DriveType::CDRom, "", ""});
+        drives.push_back({'N', env.hostD, DriveType::Remote, "", "//server/Share"});
+        drives.push_back({'R', env.hostC, DriveType::Remote, "", ""});
+        drives.push_back({'U', env.hostC, DriveType::Unknown, "", ""});
+        drives.push_back({'X', env.root + "/missing", DriveType::Fixed, "", ""});
         SetDriveTable(drives);
         // Every root is counted from the start: the workers only count.
         for (const std::string& root : {env.hostC, env.hostD, env.root + "/missing"}) questions[root] = 0;

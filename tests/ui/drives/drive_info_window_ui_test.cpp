@@ -57,19 +57,12 @@ std::string Cell(QTableWidget* grid, int row, int column) {
 // folder that is gone.
 struct DriveInfoTest : MainWindowUiTest {
     void SetUp() override {
+        // letter, host root, type, file system, network name
         std::vector<Drive> drives;
-        auto add = [&](char letter, const std::string& root, DriveType type, const std::string& source) {
-            Drive d;
-            d.letter = letter;
-            d.hostRoot = root;
-            d.type = type;
-            d.source = source;
-            drives.push_back(d);
-        };
-        add('A', env.hostD, DriveType::Removable, "");
-        add('C', env.hostC, DriveType::Fixed, "");
-        add('H', env.root + "/hanging", DriveType::Remote, "//slow/share");
-        add('N', env.root + "/missing", DriveType::Remote, "//Server/Odd*Share?<|>");
+        drives.push_back({'A', env.hostD, DriveType::Removable, "", ""});
+        drives.push_back({'C', env.hostC, DriveType::Fixed, "", ""});
+        drives.push_back({'H', env.root + "/hanging", DriveType::Remote, "", "//slow/share"});
+        drives.push_back({'N', env.root + "/missing", DriveType::Remote, "", "//Server/Odd*Share?<|>"});
         SetDriveTable(drives);
         hanging = std::make_shared<HangingMount>();
         std::shared_ptr<HangingMount> mount = hanging;
