@@ -1,0 +1,149 @@
+#include "core/search/byte_search.h"
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/platform/errors.h"
+
+namespace {
+
+unsigned char Upper(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
+
+struct FoldedHash {
+    size_t operator()(char c) const { return Upper(static_cast<unsigned char>(c)); }
+};
+struct FoldedEqual {
+    bool operator()(char a, char b) const {
+        return Upper(static_cast<unsigned char>(a)) == Upper(static_cast<unsigned char>(b));
+    }
+};
+
+[[noreturn]] void Raise(const std::string& message, plat::FileError code) {
+    throw EInOutError(message, static_cast<int>(code));
+}
+
+// Reads are larger than the classic 16 KB: fewer calls, the same answers.
+constexpr size_t kReadSize = 1 << 20;
+
+// An open file that is closed on every way out.
+struct OpenForReading {
+    plat::File file;
+    explicit OpenForReading(const std::string& name) {
+        const plat::FileError e = plat::OpenFile(name, plat::OpenMode::Read, file);
+        if (e != plat::FileError::None) Raise("Bad open of: " + name, e);
+    }
+    ~OpenForReading() { plat::CloseFile(file); }
+    OpenForReading(const OpenForReading&) = delete;
+    OpenForReading& operator=(const OpenForReading&) = delete;
+};
+
+// Fills buffer from offset as far as the file goes; answers the bytes read.
+size_t ReadAt(plat::File& file, const std::string& name, int64_t offset, char* buffer, size_t count) {
+    plat::FileError e = plat::SeekFile(file, offset);
+    if (e != plat::FileError::None) Raise("Error reading: " + name, e);
+    size_t total = 0;
+    while (total < count) {
+        size_t got = 0;
+        e = plat::ReadFile(file, buffer + total, count - total, got);
+        if (e != plat::FileError::None) Raise("Error reading: " + name, e);
+        if (got == 0) break;
+        total += got;
+    }
+    return total;
+}
+
+plat::FindData Lookup(const std::string& fileName) {
+    plat::FindData found;
+    if (!plat::GetFindData(fileName, found) || (found.attr & plat::faDirectory))
+        throw EInOutError("File not found: " + fileName);
+    return found;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    throw EConvertError("Invalid hex string");
+}
+
+}  // namespace
+
+std::string_view CutSearchString(std::string_view text) { return text.substr(0, kMaxSearchBytes); }
+
+int64_t BlockSearch(std::string_view pattern, bool caseSensitive, const char* block, size_t length) {
+    pattern = CutSearchString(pattern);
+    if (pattern.empty() || length < pattern.size()) return -1;
+    const char* end = block + length;
+    const char* hit;
+    if (caseSensitive) {
+        // The library's memmem skips ahead without looking at every byte.
+        hit = static_cast<const char*>(memmem(block, length, pattern.data(), pattern.size()));
+        return hit ? hit - block : -1;
+    }
+    if (pattern.size() == 1) {
+        hit = std::find_if(block, end, [&](char c) { return FoldedEqual()(c, pattern[0]); });
+    } else {
+        const std::boyer_moore_horspool_searcher search(pattern.begin(), pattern.end(), FoldedHash(),
+                                                        FoldedEqual());
+        hit = std::search(block, end, search);
+    }
+    return hit == end ? -1 : hit - block;
+}
+
+int64_t FileSearch(const std::string& fileName, std::string_view pattern, bool caseSensitive, int64_t start) {
+    pattern = CutSearchString(pattern);
+    if (pattern.empty()) return -1;
+    OpenForReading in(fileName);
+    const size_t read = std::max(kReadSize, pattern.size() * 2);
+    std::unique_ptr<char[]> buffer(new char[read]);
+    int64_t offset = std::max<int64_t>(start, 0);
+    for (;;) {
+        const size_t got = ReadAt(in.file, fileName, offset, buffer.get(), read);
+        if (got == 0) return -1;
+        const int64_t at = BlockSearch(pattern, caseSensitive, buffer.get(), got);
+        if (at >= 0) return offset + at;
+        if (got < read) return -1;  // the end of the file is in this block
+        // Consecutive reads overlap so that no occurrence across a boundary
+        // is missed.
+        offset += static_cast<int64_t>(read - pattern.size() + 1);
+    }
+}
+
+size_t BlockRead(const std::string& fileName, int64_t offset, char* buffer, size_t count) {
+    OpenForReading in(fileName);
+    std::memset(buffer, 0, count);
+    return ReadAt(in.file, fileName, offset, buffer, count);
+}
+
+int64_t SearchFileSize(const std::string& fileName) { return Lookup(fileName).size; }
+
+plat::DateTime SearchFileDate(const std::string& fileName) {
+    return plat::FileTimeToDateTime(Lookup(fileName).writeTime);
+}
+
+std::string HexToBytes(std::string_view hex) {
+    std::string bytes;
+    size_t i = 0;
+    for (;;) {
+        while (i < hex.size() && hex[i] == ' ') ++i;
+        if (i == hex.size()) return bytes;
+        if (i + 1 == hex.size()) throw EConvertError("Invalid hex string");
+        bytes += static_cast<char>(HexDigit(hex[i]) * 16 + HexDigit(hex[i + 1]));
+        i += 2;
+    }
+}
+
+std::string BytesToHex(std::string_view bytes) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    for (unsigned char b : bytes) {
+        if (!hex.empty()) hex += ' ';
+        hex += kDigits[b >> 4];
+        hex += kDigits[b & 15];
+        if (hex.size() >= 255) break;
+    }
+    return hex.substr(0, 255);
+}
