@@ -1,8 +1,8 @@
 #include "core/search/byte_search.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -12,14 +12,34 @@ namespace {
 
 unsigned char Upper(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
 
-struct FoldedHash {
-    size_t operator()(char c) const { return Upper(static_cast<unsigned char>(c)); }
-};
-struct FoldedEqual {
-    bool operator()(char a, char b) const {
-        return Upper(static_cast<unsigned char>(a)) == Upper(static_cast<unsigned char>(b));
+// Boyer-Moore-Horspool over upper-cased bytes: the skip table is indexed by
+// the raw byte, with both cases of a letter set alike. It finds the first
+// occurrence, as the classic search does.
+int64_t FoldedSearch(std::string_view pattern, const char* block, size_t length) {
+    const size_t m = pattern.size();
+    std::string upper(pattern);
+    for (char& c : upper) c = static_cast<char>(Upper(static_cast<unsigned char>(c)));
+    std::array<size_t, 256> skip;
+    skip.fill(m);
+    for (size_t i = 0; i + 1 < m; ++i) {
+        const unsigned char c = static_cast<unsigned char>(upper[i]);
+        skip[c] = m - 1 - i;
+        if (c >= 'A' && c <= 'Z') skip[c + 32] = m - 1 - i;
     }
-};
+    const unsigned char last = static_cast<unsigned char>(upper[m - 1]);
+    for (size_t pos = 0; pos + m <= length;) {
+        const unsigned char b = static_cast<unsigned char>(block[pos + m - 1]);
+        if (Upper(b) == last) {
+            size_t k = m - 1;
+            while (k > 0 && Upper(static_cast<unsigned char>(block[pos + k - 1])) ==
+                                static_cast<unsigned char>(upper[k - 1]))
+                --k;
+            if (k == 0) return static_cast<int64_t>(pos);
+        }
+        pos += skip[b];
+    }
+    return -1;
+}
 
 [[noreturn]] void Raise(const std::string& message, plat::FileError code) {
     throw EInOutError(message, static_cast<int>(code));
@@ -76,21 +96,12 @@ std::string_view CutSearchString(std::string_view text) { return text.substr(0, 
 int64_t BlockSearch(std::string_view pattern, bool caseSensitive, const char* block, size_t length) {
     pattern = CutSearchString(pattern);
     if (pattern.empty() || length < pattern.size()) return -1;
-    const char* end = block + length;
-    const char* hit;
     if (caseSensitive) {
         // The library's memmem skips ahead without looking at every byte.
-        hit = static_cast<const char*>(memmem(block, length, pattern.data(), pattern.size()));
+        const auto* hit = static_cast<const char*>(memmem(block, length, pattern.data(), pattern.size()));
         return hit ? hit - block : -1;
     }
-    if (pattern.size() == 1) {
-        hit = std::find_if(block, end, [&](char c) { return FoldedEqual()(c, pattern[0]); });
-    } else {
-        const std::boyer_moore_horspool_searcher search(pattern.begin(), pattern.end(), FoldedHash(),
-                                                        FoldedEqual());
-        hit = std::search(block, end, search);
-    }
-    return hit == end ? -1 : hit - block;
+    return FoldedSearch(pattern, block, length);
 }
 
 int64_t FileSearch(const std::string& fileName, std::string_view pattern, bool caseSensitive, int64_t start) {
