@@ -33,7 +33,7 @@ enum class TCommand {
     // Its tree.
     CreateDirectory, RemoveDirectory, CopyDirectory, RenameDirectory,
     // Tagging.
-    TagByWildcards, TagByDate, TagBySize, TagByAttribute,
+    TagByWildcards, TagByDate, TagBySize, TagByAttribute, SearchText,
     // One entry, by Path.
     ViewText, ViewHex, ViewPicture, EditFile,
     // Application Index of the current category on the window's current entry.

@@ -82,7 +82,7 @@ public:
     // 19. The entry in the picture viewer.
     virtual void ViewPicture(int index);
     // 20. The tag-by-text-search dialog.
-    virtual void SearchText() {}
+    virtual void SearchText() { RunDirCommand(TCommand::SearchText); }
     // 21. The tag-by-attribute dialog.
     virtual void TagByAttribute();
     // 22. The tag-by-date-range dialog.

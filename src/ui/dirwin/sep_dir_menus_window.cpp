@@ -332,8 +332,7 @@ void TSepDir::UpdateActions(TActionMoment moment) {
     TagAttrItem->setEnabled(can(TCommand::TagByAttribute));
     ListTagAttrItem->setEnabled(listEntries && can(TCommand::Attributes));
     TagCompareItem->setEnabled(entries && splitWindows && can(TCommand::ComparePaths));
-    // The text search arrives with the searches.
-    TagSearchItem->setEnabled(false);
+    TagSearchItem->setEnabled(entries && can(TCommand::SearchText));
 
     // Directory: the menu bar's items and the tree's, for SelectedDir.
     SetDirectoryItems(DirViewItem, DirViewNewItem, DirCopyItem, DirCreateItem, DirRemoveItem, DirRenameItem,

@@ -6,6 +6,7 @@
 #include "ui/fileops/file_dialogs_qt.h"
 #include "ui/tagging/tag_dialogs_qt.h"
 #include "ui/options/option_dialogs_qt.h"
+#include "ui/search/search_dialogs_qt.h"
 #include "ui/frame/main_window.h"
 
 void InstallProgramParts(Tmainform& form) {
@@ -15,4 +16,5 @@ void InstallProgramParts(Tmainform& form) {
     InstallTaggingDialogs(form);
     InstallOptionDialogs(form);
     InstallDriveInformation(form);
+    InstallSearchDialogs(form);
 }
