@@ -78,6 +78,13 @@ TEST_F(FindHexTest, TypedTextShowsItsHexAndTurnsTheLightGreen) {
     EXPECT_TRUE(dialog.Light->Valid());
     EXPECT_EQ(dialog.SearchBytes(), "AB");
     EXPECT_EQ(dialog.E_Text->text(), "AB") << "the hex field's update does not write back";
+
+    // Typing inside the text keeps the cursor where it is.
+    dialog.E_Text->setCursorPosition(1);
+    QTest::keyClicks(dialog.E_Text, "x");
+    EXPECT_EQ(dialog.E_Text->text(), "AxB");
+    EXPECT_EQ(dialog.E_Text->cursorPosition(), 2);
+    EXPECT_EQ(dialog.CB_Hex->currentText(), "41 78 42");
 }
 
 TEST_F(FindHexTest, BytesThatAreNotUtf8StillStandForThemselves) {
