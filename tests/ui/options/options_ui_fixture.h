@@ -14,6 +14,7 @@
 
 #include "core/settings/app_ini.h"
 #include "support/main_window_ui_fixture.h"
+#include "support/tag_test_helpers.h"
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/sep_dir_window.h"
 #include "ui/options/option_dialogs_qt.h"
@@ -70,18 +71,3 @@ struct OptionsUiTest : MainWindowUiTest {
     }
 };
 
-// Acts on the dialog of type D once the command under test has opened it
-// modally, and makes sure the modal loop ends.
-template <class D>
-void WhenOpened(std::function<void(D&)> act) {
-    QTimer::singleShot(0, [act] {
-        D* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!dialog) {
-            ADD_FAILURE() << "no " << D::staticMetaObject.className() << " open";
-            if (QWidget* other = QApplication::activeModalWidget()) other->close();
-            return;
-        }
-        act(*dialog);
-        if (dialog->isVisible()) dialog->reject();
-    });
-}
