@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/platform/errors.h"
+#include "core/search/read_only_file.h"
 
 namespace {
 
@@ -41,39 +42,8 @@ int64_t FoldedSearch(std::string_view pattern, const char* block, size_t length)
     return -1;
 }
 
-[[noreturn]] void Raise(const std::string& message, plat::FileError code) {
-    throw EInOutError(message, static_cast<int>(code));
-}
-
 // Reads are larger than the classic 16 KB: fewer calls, the same answers.
 constexpr size_t kReadSize = 1 << 20;
-
-// An open file that is closed on every way out.
-struct OpenForReading {
-    plat::File file;
-    explicit OpenForReading(const std::string& name) {
-        const plat::FileError e = plat::OpenFile(name, plat::OpenMode::Read, file);
-        if (e != plat::FileError::None) Raise("Bad open of: " + name, e);
-    }
-    ~OpenForReading() { plat::CloseFile(file); }
-    OpenForReading(const OpenForReading&) = delete;
-    OpenForReading& operator=(const OpenForReading&) = delete;
-};
-
-// Fills buffer from offset as far as the file goes; answers the bytes read.
-size_t ReadAt(plat::File& file, const std::string& name, int64_t offset, char* buffer, size_t count) {
-    plat::FileError e = plat::SeekFile(file, offset);
-    if (e != plat::FileError::None) Raise("Error reading: " + name, e);
-    size_t total = 0;
-    while (total < count) {
-        size_t got = 0;
-        e = plat::ReadFile(file, buffer + total, count - total, got);
-        if (e != plat::FileError::None) Raise("Error reading: " + name, e);
-        if (got == 0) break;
-        total += got;
-    }
-    return total;
-}
 
 plat::FindData Lookup(const std::string& fileName) {
     plat::FindData found;
@@ -107,12 +77,12 @@ int64_t BlockSearch(std::string_view pattern, bool caseSensitive, const char* bl
 int64_t FileSearch(const std::string& fileName, std::string_view pattern, bool caseSensitive, int64_t start) {
     pattern = CutSearchString(pattern);
     if (pattern.empty()) return -1;
-    OpenForReading in(fileName);
+    TReadOnlyFile in(fileName);
     const size_t read = std::max(kReadSize, pattern.size() * 2);
     std::unique_ptr<char[]> buffer(new char[read]);
     int64_t offset = std::max<int64_t>(start, 0);
     for (;;) {
-        const size_t got = ReadAt(in.file, fileName, offset, buffer.get(), read);
+        const size_t got = in.ReadAt(offset, buffer.get(), read);
         if (got == 0) return -1;
         const int64_t at = BlockSearch(pattern, caseSensitive, buffer.get(), got);
         if (at >= 0) return offset + at;
@@ -124,9 +94,9 @@ int64_t FileSearch(const std::string& fileName, std::string_view pattern, bool c
 }
 
 size_t BlockRead(const std::string& fileName, int64_t offset, char* buffer, size_t count) {
-    OpenForReading in(fileName);
+    TReadOnlyFile in(fileName);
     std::memset(buffer, 0, count);
-    return ReadAt(in.file, fileName, offset, buffer, count);
+    return in.ReadAt(offset, buffer, count);
 }
 
 int64_t SearchFileSize(const std::string& fileName) { return Lookup(fileName).size; }

@@ -1,0 +1,36 @@
+#include "core/search/read_only_file.h"
+
+#include "core/platform/errors.h"
+
+namespace {
+
+[[noreturn]] void Raise(const std::string& message, plat::FileError code) {
+    throw EInOutError(message, static_cast<int>(code));
+}
+
+}  // namespace
+
+TReadOnlyFile::TReadOnlyFile(std::string name) : name_(std::move(name)) {
+    const plat::FileError e = plat::OpenFile(name_, plat::OpenMode::Read, file_);
+    if (e != plat::FileError::None) Raise("Bad open of: " + name_, e);
+}
+
+TReadOnlyFile::~TReadOnlyFile() { plat::CloseFile(file_); }
+
+size_t TReadOnlyFile::ReadAt(int64_t offset, char* buffer, size_t count) {
+    const plat::FileError e = plat::SeekFile(file_, offset);
+    if (e != plat::FileError::None) Raise("Error reading: " + name_, e);
+    return ReadNext(buffer, count);
+}
+
+size_t TReadOnlyFile::ReadNext(char* buffer, size_t count) {
+    size_t total = 0;
+    while (total < count) {
+        size_t got = 0;
+        const plat::FileError e = plat::ReadFile(file_, buffer + total, count - total, got);
+        if (e != plat::FileError::None) Raise("Error reading: " + name_, e);
+        if (got == 0) break;
+        total += got;
+    }
+    return total;
+}
