@@ -46,17 +46,9 @@ std::string TTreeCopy::TargetOf(const TTreeListing& tree, size_t line) const {
 }
 
 void TTreeCopy::Run(const TTreeListing& tree) {
-    OperationRunning = true;
     CancelRequested = false;
-    struct Finish {
-        TTreeCopy& run;
-        ~Finish() {
-            run.OperationRunning = false;
-            Progress().StopProgress();
-        }
-    } finish{*this};
-
-    Progress().StartProgress(100);
+    // The gauge is hidden however the loop ends.
+    const TProgressRun running(OperationRunning);
     std::vector<std::string> notCopied;
     CopyLines(tree, notCopied);
     ReportNotCopied(notCopied);

@@ -38,17 +38,9 @@ bool TTreeRemoval::RemoveLink(const std::string& path) {
 }
 
 void TTreeRemoval::Run(const TTreeListing& tree) {
-    OperationRunning = true;
     Aborted = false;
-    struct Finish {
-        TTreeRemoval& run;
-        ~Finish() {
-            run.OperationRunning = false;
-            Progress().StopProgress();
-        }
-    } finish{*this};
-
-    Progress().StartProgress(100);
+    // The gauge is hidden however the loop ends.
+    const TProgressRun running(OperationRunning);
     const size_t n = tree.lines.size();
     size_t done = 0;
     for (size_t k = n; k-- > 0;) {

@@ -25,18 +25,9 @@ bool Step(size_t done, size_t total) {
 }  // namespace
 
 void TFileLoop::Run(size_t count, const RowWork& work, const PromptText& prompt) {
-    OperationRunning = true;
     CancelRequested = false;
     // The gauge is hidden however the loop ends.
-    struct Finish {
-        TFileLoop& loop;
-        ~Finish() {
-            loop.OperationRunning = false;
-            Progress().StopProgress();
-        }
-    } finish{*this};
-
-    Progress().StartProgress(100);
+    const TProgressRun running(OperationRunning);
     for (size_t i = 0; !CancelRequested && i < count;) {
         bool done = false;
         while (!done && !CancelRequested) {

@@ -36,3 +36,22 @@ public:
 
 TProgress& Progress();
 void SetProgress(TProgress* p);  // nullptr restores a quiet gauge
+
+// A loop's run: marks it running and shows the gauge (0 of 100) while the
+// guard lives; both end however the loop ends, a failure included.
+class TProgressRun {
+public:
+    explicit TProgressRun(bool& running) : running_(running) {
+        running_ = true;
+        Progress().StartProgress(100);
+    }
+    ~TProgressRun() {
+        running_ = false;
+        Progress().StopProgress();
+    }
+    TProgressRun(const TProgressRun&) = delete;
+    TProgressRun& operator=(const TProgressRun&) = delete;
+
+private:
+    bool& running_;
+};
