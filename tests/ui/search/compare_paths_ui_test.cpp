@@ -3,6 +3,7 @@
 // tags kept unexamined, the defaults stored only on closing, Cancel's stop
 // after the current entry, and a read failure ending the compare with the
 // tags set so far.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
@@ -17,7 +18,10 @@
 #include "core/settings/startup.h"
 #include "support/dialog_test_fixture.h"
 #include "support/tree_snapshot.h"
+#include "ui/dirwin/directory_windows_qt.h"
+#include "ui/dirwin/sep_dir_window.h"
 #include "ui/search/compare_paths_dialog.h"
+#include "ui/search/search_dialogs_qt.h"
 
 namespace {
 
@@ -283,4 +287,46 @@ TEST_F(CompareTest, ReadFailuresEndTheCompareWithTheTagsSoFar) {
     Criteria(dlg, false, 0, false, 0, true, false);
     Run(dlg);
     EXPECT_EQ(Texts(), std::vector<std::string>{"Bad open of: D:\\TWO\\same.txt"});
+}
+
+// The whole way through the program: two real split windows, the window's
+// "&Compare Paths ..." item, the dialog answered as a user would.
+TEST(ComparePathsProgram, TagsTheDifferingFilesOfRealWindows) {
+    TestEnv env;
+    env.WriteFile("c/ONE/a.txt", "same");
+    env.WriteFile("c/ONE/b.txt", "one");
+    env.WriteFile("c/ONE/new.txt", "new");
+    env.WriteFile("c/TWO/A.TXT", "same");
+    env.WriteFile("c/TWO/b.txt", "two");
+    {
+        Tmainform form;
+        InstallDirectoryWindows(form);
+        InstallSearchDialogs(form);
+        form.FirstActivationPending = false;
+        form.show();
+        ASSERT_TRUE(plat::SetCurrentDir("C:\\TWO"));
+        form.OpenDirectoryWindow();
+        ASSERT_TRUE(plat::SetCurrentDir("C:\\ONE"));
+        auto* one = qobject_cast<TSepDir*>(form.OpenDirectoryWindow());
+        QApplication::processEvents();
+        ASSERT_TRUE(one->TagCompareItem->isEnabled());
+        QString listed;
+        QTimer::singleShot(0, [&] {
+            auto* dlg = qobject_cast<TComparePathsDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            listed = dlg->CB_Dir2->itemText(0);
+            dlg->CB_Dir2->setCurrentIndex(0);
+            dlg->CB_Size->setChecked(false);
+            dlg->CB_Date->setChecked(false);
+            dlg->OKBtn->click();
+        });
+        one->TagCompareItem->trigger();
+        EXPECT_EQ(listed.toStdString().find("C:\\TWO"), 0u) << listed.toStdString();
+        std::vector<std::string> tagged;
+        for (int i = 0; i < one->GetListCount(); ++i)
+            if (one->IsTagged(i)) tagged.push_back(one->GetEntryName(i));
+        EXPECT_EQ(tagged, (std::vector<std::string>{"b.txt", "new.txt"}));
+        EXPECT_TRUE(env.prompts.texts().empty());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
