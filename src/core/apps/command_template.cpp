@@ -53,6 +53,27 @@ std::string WithBackslash(const std::string& dir) {
     return !dir.empty() && dir.back() == '\\' ? dir : dir + "\\";
 }
 
+// The date format's "t" and "tt" (short and long time) in the fields the
+// date texts know; quoted text stays as it is.
+std::string WithTimeFields(const std::string& format) {
+    std::string out;
+    char quote = 0;
+    for (size_t i = 0; i < format.size(); ++i) {
+        const char c = format[i];
+        if (quote || c == '"' || c == '\'') {
+            quote = quote == c ? 0 : (quote ? quote : c);
+            out += c;
+        } else if (c == 't' || c == 'T') {
+            const bool longTime = i + 1 < format.size() && (format[i + 1] == 't' || format[i + 1] == 'T');
+            out += longTime ? "hh:nn:ss" : "hh:nn";
+            i += longTime ? 1 : 0;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 bool ListNameChar(char c) {
     const unsigned char u = static_cast<unsigned char>(c);
     return std::isalnum(u) || c == '.' || c == '\\' || c == ':';
@@ -249,7 +270,7 @@ std::optional<TExpansion> TCommandExpander::Expand(const std::string& t) {
                 const size_t close = t.find('@', i + 1);
                 if (close == std::string::npos) Fail(kEndOfLine);
                 const std::string format = t.substr(i + 1, close - i - 1).substr(0, kDateFormatMax);
-                const std::string date = FormatDateTime(format, Now ? Now() : plat::Now());
+                const std::string date = FormatDateTime(WithTimeFields(format), Now ? Now() : plat::Now());
                 b.Value(date, date);
                 i = close;
                 break;

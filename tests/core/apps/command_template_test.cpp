@@ -68,6 +68,7 @@ TEST_F(CommandTemplate, EveryCodeInBothForms) {
         {"-o %I.out %N", "C:\\DOCS", "A.TXT", "-o A.out A.TXT", {"-o", "A.out", "A.TXT"}},
         {"\"two words\" \"\"", "C:\\DOCS", "A.TXT", "\"two words\" \"\"", {"two words", ""}},
         {"%@yyyy@", "C:\\DOCS", "A.TXT", "2031", {"2031"}},
+        {"%@dd t tt 'at'@", "C:\\DOCS", "A.TXT", "04 12:00 12:00:00 at", {"04 12:00 12:00:00 at"}},
         {"%@mm/dd/yy hh:nn@!", "C:\\DOCS", "A.TXT", "07/04/31 12:00!", {"07/04/31 12:00!"}},
     };
     for (const FormCase& c : cases) {
