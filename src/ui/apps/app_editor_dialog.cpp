@@ -120,7 +120,7 @@ TAppEditorDialog::TAppEditorDialog(TTApp& apps, int index, QWidget* parent)
     fields->addWidget(E_Directory, 3, 1, 1, 2);
     fields->addWidget(Label(this, "&Command Line", E_Command), 4, 0);
     fields->addWidget(E_Command, 4, 1, 1, 2);
-    fields->addWidget(CB_Test, 5, 0, 1, 2, Qt::AlignLeft);
+    fields->addWidget(CB_Test, 5, 0, 1, 2, Qt::AlignLeft | Qt::AlignAbsolute);
     fields->setColumnStretch(1, 1);
 
     auto* reference = new QGroupBox("Command Line Reference", this);

@@ -16,6 +16,9 @@ TAppParamsDialog::TAppParamsDialog(const std::string& value, const std::vector<s
     E_Prompt->setObjectName("E_Prompt");
     E_Prompt->setReadOnly(true);
     E_Prompt->setFocusPolicy(Qt::NoFocus);
+    // It reads as the question, not as a second field.
+    E_Prompt->setFrame(false);
+    E_Prompt->setStyleSheet("background: transparent;");
     E_Param = new QLineEdit(QString::fromStdString(value), this);
     E_Param->setObjectName("E_Param");
     LB_History = new QListWidget(this);

@@ -42,6 +42,7 @@ bool ToWindowsForm(const QString& chosen, std::string& path) {
 bool ChooseProgram(QWidget* parent, std::string& path) {
     QFileDialog dialog(parent, "Select a program to execute", QString::fromStdString(StartFolder()));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters({"Programs (*)", "All files (*)"});
     auto* filter = new TExecutableFilter;
@@ -57,6 +58,7 @@ bool ChooseProgram(QWidget* parent, std::string& path) {
 bool ChooseSaveFile(QWidget* parent, std::string& path) {
     QFileDialog dialog(parent, "Save Instructions As:", QString::fromStdString(StartFolder()));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({"Any File (*)", "Text File (*.TXT *.txt)"});
     dialog.selectNameFilter("Text File (*.TXT *.txt)");
