@@ -26,7 +26,7 @@ bool StartProgram(const std::string& program, const std::vector<std::string>& ar
 }
 
 bool RunApplication(const TAppEntry& entry, TCommandExpander& expander) {
-    const auto command = expander.Expand(entry.Command);
+    const auto command = expander.ExpandCommand(entry.Command);
     if (!command) return false;
     std::string dir = entry.Directory;
     if (dir.empty()) {

@@ -176,7 +176,7 @@ bool AskApplicationParameter(std::string& answer) {
     return true;
 }
 
-std::optional<TExpansion> TCommandExpander::Expand(const std::string& t) {
+std::optional<TExpansion> TCommandExpander::ExpandCommand(const std::string& t) {
     TBuilder b;
     const size_t n = t.size();
     auto window = [&]() -> TAppWindow& {

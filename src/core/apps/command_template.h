@@ -63,5 +63,5 @@ public:
     std::function<plat::DateTime()> Now = plat::Now;
 
     // Every failure shows its message and answers nullopt.
-    std::optional<TExpansion> Expand(const std::string& commandTemplate);
+    std::optional<TExpansion> ExpandCommand(const std::string& commandTemplate);
 };

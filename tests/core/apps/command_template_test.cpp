@@ -74,7 +74,7 @@ TEST_F(CommandTemplate, EveryCodeInBothForms) {
     for (const FormCase& c : cases) {
         window.directory = c.directory;
         window.current = c.name;
-        auto out = expander.Expand(c.templ);
+        auto out = expander.ExpandCommand(c.templ);
         ASSERT_TRUE(out) << c.templ;
         EXPECT_EQ(out->Text, c.text) << c.templ;
         EXPECT_EQ(out->Args, HostArgs(c.args, env)) << c.templ;
@@ -94,7 +94,7 @@ TEST_F(CommandTemplate, FailuresShowTheirMessageAndStop) {
     };
     for (auto [templ, message] : cases) {
         env.prompts.seen.clear();
-        EXPECT_FALSE(expander.Expand(templ)) << templ;
+        EXPECT_FALSE(expander.ExpandCommand(templ)) << templ;
         EXPECT_EQ(env.prompts.texts(), Args{message}) << templ;
     }
 }
@@ -103,22 +103,22 @@ TEST_F(CommandTemplate, WindowCodesNeedAWindowAndFileCodesACurrentFile) {
     for (const char* templ : {"%N", "%I", "%E", "%F", "%P", "%D", "%C", "%*(L.TXT)"}) {
         TCommandExpander none;
         env.prompts.seen.clear();
-        EXPECT_FALSE(none.Expand(templ)) << templ;
+        EXPECT_FALSE(none.ExpandCommand(templ)) << templ;
         EXPECT_EQ(env.prompts.texts(), Args{"Error: A directory window must be open!"}) << templ;
     }
     window.current.clear();
     for (const char* templ : {"%N", "%I", "%E", "%F"}) {
         env.prompts.seen.clear();
-        EXPECT_FALSE(expander.Expand(templ)) << templ;
+        EXPECT_FALSE(expander.ExpandCommand(templ)) << templ;
         EXPECT_EQ(env.prompts.texts(), Args{"Error: The cursor MUST be on a filename!"}) << templ;
     }
     // Codes that need no file work on an empty list.
-    EXPECT_EQ(expander.Expand("%C %P")->Text, "0 C:\\DOCS\\");
+    EXPECT_EQ(expander.ExpandCommand("%C %P")->Text, "0 C:\\DOCS\\");
 }
 
 TEST_F(CommandTemplate, AFileThatMayNotBeUsedStopsSilently) {
     window.saveAnswer = false;
-    EXPECT_FALSE(expander.Expand("%N"));
+    EXPECT_FALSE(expander.ExpandCommand("%N"));
     EXPECT_EQ(window.saveQuestions, 1);
     EXPECT_TRUE(env.prompts.seen.empty());
 }
@@ -126,7 +126,7 @@ TEST_F(CommandTemplate, AFileThatMayNotBeUsedStopsSilently) {
 TEST_F(CommandTemplate, ListFileHoldsTheTaggedPathsAsHostPaths) {
     window.tagged = {"C:\\DOCS\\A.TXT", "D:\\B C.TXT"};
     plat::SetCurrentDir("C:\\DOCS");
-    auto out = expander.Expand("-l %*(LIST.TXT) %C");
+    auto out = expander.ExpandCommand("-l %*(LIST.TXT) %C");
     ASSERT_TRUE(out);
     EXPECT_EQ(out->Text, "-l LIST.TXT 2");
     EXPECT_EQ(out->Args, (Args{"-l", env.hostC + "/DOCS/LIST.TXT", "2"}));
@@ -139,30 +139,30 @@ TEST_F(CommandTemplate, AListFileThatCannotBeWrittenEndsTheExpansion) {
     ASSERT_EQ(plat::SetFileAttributes("C:\\RO.TXT", plat::faReadOnly), plat::FileError::None);
     for (const char* name : {"ADIR", "RO.TXT"}) {
         env.prompts.seen.clear();
-        EXPECT_FALSE(expander.Expand(std::string("%*(C:\\") + name + ")")) << name;
+        EXPECT_FALSE(expander.ExpandCommand(std::string("%*(C:\\") + name + ")")) << name;
         EXPECT_EQ(env.prompts.texts(), Args{std::string("Bad open of: C:\\") + name});
     }
     EXPECT_EQ(env.ReadFile("c/RO.TXT"), "keep");
     plat::InjectFault(plat::FaultOp::Write, 1, plat::FileError::DiskFull);
     window.tagged = {"C:\\A"};
-    EXPECT_FALSE(expander.Expand("%*(C:\\L.TXT)"));
+    EXPECT_FALSE(expander.ExpandCommand("%*(C:\\L.TXT)"));
     EXPECT_EQ(env.prompts.last(), plat::ErrorText(plat::FileError::DiskFull));
 }
 
 TEST_F(CommandTemplate, NamesStayOneArgumentWhateverTheyHold) {
     window.current = "a b;$(touch X).txt";
-    auto out = expander.Expand("-v %N \"%F\" %I");
+    auto out = expander.ExpandCommand("-v %N \"%F\" %I");
     ASSERT_TRUE(out);
     EXPECT_EQ(out->Args, (Args{"-v", "a b;$(touch X).txt", env.hostC + "/DOCS/a b;$(touch X).txt", "a b;$(touch X)"}));
     // A quote in a host name is carried as U+F022 and reaches the program as itself.
     window.current = "say \uF022hi\uF022.txt";
-    EXPECT_EQ(expander.Expand("%N")->Args, Args{"say \"hi\".txt"});
+    EXPECT_EQ(expander.ExpandCommand("%N")->Args, Args{"say \"hi\".txt"});
 }
 
 TEST_F(CommandTemplate, ParameterPromptAnswersAreTypedIntoTheLine) {
     AppIni().WriteString("FPARMS", "TEXT", "last");
     env.prompts.inputAnswers = {"-x \"a b\""};
-    auto out = expander.Expand("run # %#");
+    auto out = expander.ExpandCommand("run # %#");
     ASSERT_FALSE(out);  // the second prompt is cancelled
     ASSERT_EQ(env.prompts.seen.size(), 2u);
     EXPECT_EQ(env.prompts.seen[0].caption, "Application Parameters");
@@ -172,7 +172,7 @@ TEST_F(CommandTemplate, ParameterPromptAnswersAreTypedIntoTheLine) {
     EXPECT_EQ(LoadHistory("FPARMS", "TEXT"), Args{"-x \"a b\""});
 
     env.prompts.inputAnswers = {"-x \"a b\"", "%N"};
-    out = expander.Expand("run # %#");
+    out = expander.ExpandCommand("run # %#");
     ASSERT_TRUE(out);
     EXPECT_EQ(out->Text, "run -x \"a b\" %N");
     EXPECT_EQ(out->Args, (Args{"run", "-x", "a b", "%N"}));
@@ -180,10 +180,10 @@ TEST_F(CommandTemplate, ParameterPromptAnswersAreTypedIntoTheLine) {
 }
 
 TEST_F(CommandTemplate, ManyPercentSignsAreHarmless) {
-    auto out = expander.Expand(std::string(80, '%'));
+    auto out = expander.ExpandCommand(std::string(80, '%'));
     ASSERT_TRUE(out);
     EXPECT_EQ(out->Text, std::string(40, '%'));
-    EXPECT_FALSE(expander.Expand(std::string(79, '%')));
+    EXPECT_FALSE(expander.ExpandCommand(std::string(79, '%')));
     EXPECT_EQ(env.prompts.last(), "Error: End of command line");
 }
 
