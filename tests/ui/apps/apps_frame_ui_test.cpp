@@ -248,3 +248,23 @@ TEST_F(AppsFrameTest, QuickListEnablingAutoloadDeleteAndLoad) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AppsFrameTest, QuickListColumnWidthsAreKeptOnceSet) {
+    Make();
+    parts->Quick.Add("Work", "C:\\WORK", true, "*.*");
+    {
+        TQuickDirListDialog d(parts->Quick, [](int) {});
+        d.show();
+        EXPECT_EQ(QuickGridWidth(0), -1);  // the widths laid out on showing are not stored
+        EXPECT_EQ(d.Grid->columnWidth(1), 10 * QFontMetrics(d.font()).horizontalAdvance('A'));
+        d.Grid->setColumnWidth(0, 123);
+        EXPECT_EQ(QuickGridWidth(0), 123);
+    }
+    TQuickDirListDialog again(parts->Quick, [](int) {});
+    again.show();
+    EXPECT_EQ(again.Grid->columnWidth(0), 123);
+}
+
+}  // namespace
