@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/apps/command_template.h"
 #include "core/platform/platform.h"
 #include "core/settings/quilby_options.h"
 
@@ -38,6 +39,8 @@ TestEnv::~TestEnv() {
     plat::ClearFaults();
     plat::SetClockSecondSource(nullptr);
     plat::SetShellHook(nullptr);
+    plat::SetShellStartHook(nullptr);
+    SetParameterDialog(nullptr);
     SetAppIni(nullptr);
     std::error_code ec;
     fs::remove_all(root, ec);

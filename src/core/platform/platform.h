@@ -335,6 +335,18 @@ int ShellExecute(const std::string& verb, const std::string& file, const std::st
 using ShellHook = std::function<int(const std::string& verb, const std::string& file,
                                     const std::string& params, const std::string& dir)>;
 void SetShellHook(ShellHook hook);
+// Starts a program, or opens a document with its associated application,
+// handing each argument over as it is: nothing is split again and no shell
+// reads it. program is a Windows-form path (a relative one lies in dir) or
+// a bare name looked up in dir and then on the PATH; args are host texts.
+// Results as ShellExecute's.
+int ShellStart(const std::string& program, const std::vector<std::string>& args,
+               const std::string& dir);
+// Tests replace the start so nothing runs; the hook returns the code.
+using ShellStartHook = std::function<int(const std::string& program,
+                                         const std::vector<std::string>& args,
+                                         const std::string& dir)>;
+void SetShellStartHook(ShellStartHook hook);
 
 // ---------------------------------------------------------------- help
 // Text of a help topic from "Quilby.hlp" beside the executable (or the file

@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStandardPaths>
 #include <QStringList>
 #include <cstdlib>
 #include <fstream>
@@ -17,6 +18,7 @@ namespace plat {
 namespace {
 
 ShellHook shellHook;
+ShellStartHook shellStartHook;
 std::string helpFile;
 
 constexpr int kShellOk = 42;
@@ -57,6 +59,61 @@ int ShellExecute(const std::string& verb, const std::string& file, const std::st
     }
     if (S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR))
         return StartDetached(target, args, workDir) ? kShellOk : kGeneralFailure;
+    return StartDetached("xdg-open", {target}, workDir) ? kShellOk : kNoHandler;
+}
+
+void SetShellStartHook(ShellStartHook hook) { shellStartHook = std::move(hook); }
+
+namespace {
+
+// The host path of the program to start, or the classic failure code.
+int FindProgram(const std::string& program, const std::string& dir, std::string& host) {
+    const bool bare = program.find_first_of("\\:/") == std::string::npos;
+    if (program.empty()) return 2;
+    const bool relative = bare || ((program.size() < 2 || program[1] != ':') && program[0] != '\\');
+    std::string winPath = program;
+    if (relative && !dir.empty()) winPath = (dir.back() == '\\' ? dir : dir + "\\") + program;
+    if (auto found = ToHost(winPath); found && access(found->c_str(), F_OK) == 0) {
+        host = *found;
+        return 0;
+    }
+    if (bare) {
+        const QString onPath = QStandardPaths::findExecutable(QString::fromStdString(WinNameToHost(program)));
+        if (onPath.isEmpty()) return 2;
+        host = onPath.toStdString();
+        return 0;
+    }
+    auto missing = ToHost(winPath);
+    if (!missing) return 3;
+    const size_t slash = missing->rfind('/');
+    const std::string parent = slash == 0 ? "/" : missing->substr(0, slash);
+    struct stat st {};
+    return stat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? 2 : 3;
+}
+
+}  // namespace
+
+int ShellStart(const std::string& program, const std::vector<std::string>& args,
+               const std::string& dir) {
+    if (shellStartHook) return shellStartHook(program, args, dir);
+    std::string workDir;
+    if (!dir.empty()) {
+        auto hostDir = ToHost(dir);
+        struct stat st {};
+        if (!hostDir || stat(hostDir->c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return 3;
+        workDir = *hostDir;
+    }
+    std::string host;
+    if (int failure = FindProgram(program, dir, host)) return failure;
+    struct stat st {};
+    if (stat(host.c_str(), &st) != 0) return 2;
+    const QString target = QString::fromStdString(host);
+    if (S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR)) {
+        QStringList list;
+        for (const std::string& a : args) list << QString::fromStdString(a);
+        return StartDetached(target, list, workDir) ? kShellOk : kGeneralFailure;
+    }
+    // A document (or a file nobody may run) goes to its associated application.
     return StartDetached("xdg-open", {target}, workDir) ? kShellOk : kNoHandler;
 }
 

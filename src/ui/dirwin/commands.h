@@ -36,9 +36,12 @@ enum class TCommand {
     TagByWildcards, TagByDate, TagBySize, TagByAttribute, SearchText,
     // One entry, by Path.
     ViewText, ViewHex, ViewPicture, EditFile,
-    // Application Index of the current category on the window's current entry.
+    // Application Index of the current category on the window's current entry;
+    // kChooseApplication offers the category's list to choose from.
     StartApplication,
 };
+
+constexpr int kChooseApplication = -1;
 
 struct TCommandTarget {
     TCommandTarget(TMDIChild* window = nullptr, std::string path = {}, int index = -1)

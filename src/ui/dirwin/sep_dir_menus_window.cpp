@@ -218,9 +218,7 @@ void TSepDir::BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more,
     more = Item(menu, numbered ? "AppMoreItem" : "ListAppMoreItem", "&More ...");
     more->setVisible(false);
     OnTrigger(more, [this] {
-        if (!main_) return;
-        main_->RunCommand(TCommand::Applications);
-        main_->ReloadCategoryBox();
+        if (main_) main_->RunCommand(TCommand::StartApplication, {this, {}, kChooseApplication});
     });
 }
 

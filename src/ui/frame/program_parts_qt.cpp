@@ -1,5 +1,6 @@
 #include "ui/frame/program_parts_qt.h"
 
+#include "ui/apps/apps_qt.h"
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/drives/drive_info_qt.h"
 #include "ui/fileops/directory_dialogs_qt.h"
@@ -17,4 +18,5 @@ void InstallProgramParts(Tmainform& form) {
     InstallOptionDialogs(form);
     InstallDriveInformation(form);
     InstallSearchDialogs(form);
+    InstallApplications(form);
 }
