@@ -8,8 +8,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QScrollBar>
+#include <functional>
+#include <utility>
 
 #include "core/platform/platform.h"
+#include "core/seams/progress.h"
 #include "core/tagging/history.h"
 #include "support/main_window_ui_fixture.h"
 #include "ui/frame/status_line_bar.h"
@@ -207,6 +210,41 @@ TEST_F(TextViewerTest, BinaryFileAndHugeLineShowWithoutError) {
     Keys(v, Qt::Key_End);
     EXPECT_EQ(v->ScreenRows().front(), "end");
     EXPECT_TRUE(env.prompts.texts().empty());
+}
+
+// A gauge that moves at every step and lets the test act while the walk
+// handles events.
+struct ActingGauge : TProgress {
+    std::function<void()> act;
+    int steps = 0;
+    void StartProgress(int) override {}
+    bool StepProgress(int, int) override { return ++steps > 0; }
+    void StopProgress() override {}
+    void ProcessEvents() override {
+        if (act) std::exchange(act, nullptr)();
+    }
+};
+
+TEST_F(TextViewerTest, EscapeOrClosingStopsALongLoad) {
+    env.WriteFile("c/LONG.TXT", Numbered(100000));
+    ActingGauge gauge;
+    SetProgress(&gauge);
+    auto viewer = [&] { return qobject_cast<TFVAscii*>(form->MDIChildren().last()); };
+    gauge.act = [&] { viewer()->KeyDown(Qt::Key_Escape, Qt::NoModifier); };
+    TFVAscii* v = OpenTextViewer(*form, "C:\\LONG.TXT");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->LineCount, 128);  // the lines counted so far stay viewable
+    EXPECT_FALSE(v->Loading());
+    Settle(v);
+    EXPECT_EQ(v->ScreenRows().front(), "L1");
+
+    gauge.act = [&] { viewer()->close(); };
+    EXPECT_EQ(OpenTextViewer(*form, "C:\\LONG.TXT"), nullptr);
+    SetProgress(nullptr);
+    DeleteClosed();
+    EXPECT_EQ(form->MDIChildren().size(), 1);
+    EXPECT_TRUE(env.prompts.texts().empty());
+    EXPECT_GT(gauge.steps, 0);
 }
 
 TEST_F(TextViewerTest, FindTextDialog) {
