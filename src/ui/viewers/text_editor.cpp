@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
@@ -259,8 +258,6 @@ bool Tf_Editor::AskToSave() {
 }
 
 bool Tf_Editor::QuerySave() { return AskToSave(); }
-
-void Tf_Editor::closeEvent(QCloseEvent* event) { TMDIFileBase::closeEvent(event); }
 
 // ---------------------------------------------------------------- file window
 

@@ -72,7 +72,6 @@ public:
     static constexpr int kEditGroup = 12, kSearchGroup = 21, kAppGroup = 32;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

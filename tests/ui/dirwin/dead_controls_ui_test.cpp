@@ -62,6 +62,8 @@ TEST_F(DeadControlsTest, ButtonsFollowWhatCanRunWithNoneOneAndTwoWindows) {
 TEST_F(DeadControlsTest, EditAndApplicationItemsWaitForTheirParts) {
     TSepDir* w = Open("C:\\work");
     w->LB1->SetCurrentRow(0);
+    // Without an editor registered.
+    form->RegisterCommand(TCommand::EditFile, TCommandRegistry::Handler());
     auto* fileEdit = form->findChild<QAction*>("FileEdit");
     ASSERT_NE(fileEdit, nullptr);
     emit form->FileMenu->aboutToShow();
