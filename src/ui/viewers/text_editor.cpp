@@ -371,10 +371,46 @@ void Tf_Editor::ReplaceAll(const std::string& find, const std::string& replaceme
             // Go on right after the inserted text: nothing after it is skipped.
             searchFrom_ = cursor.position();
         }
+        if (!prompting) {
+            ReplaceRestAtOnce(searchFrom_);
+            break;
+        }
         Quiet = true;
         FromTop = false;
     }
     UpdateMenus();
+}
+
+// Every occurrence from position on in one pass and one edit: asking for
+// each one is over, and searching the whole text again for each would make
+// a large file take minutes.
+void Tf_Editor::ReplaceRestAtOnce(int position) {
+    searchFrom_ = -1;
+    QString tail = Memo->document()->toRawText().mid(position);
+    tail.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    const std::string bytes = tail.toStdString();
+    const std::string pattern(CutSearchString(FindTextValue));
+    std::string out;
+    size_t at = 0;
+    bool any = false;
+    for (int64_t hit; !pattern.empty() &&
+                      (hit = BlockSearch(pattern, CaseSensitive, bytes.data() + at, bytes.size() - at)) >= 0;) {
+        out.append(bytes, at, static_cast<size_t>(hit));
+        out += ReplaceText;
+        at += static_cast<size_t>(hit) + pattern.size();
+        any = true;
+    }
+    if (any) {
+        out.append(bytes, at, std::string::npos);
+        QTextCursor cursor(Memo->document());
+        cursor.setPosition(position);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cursor.insertText(QString::fromStdString(out));
+        Memo->setTextCursor(cursor);
+    }
+    // The loop ends as after a quiet miss.
+    QApplication::beep();
+    Found = false;
 }
 
 void Tf_Editor::ChooseFont() {

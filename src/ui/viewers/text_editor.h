@@ -84,6 +84,7 @@ private:
     void BuildMenus();
     // Asks to save a modified text: true when the window may go.
     bool AskToSave();
+    void ReplaceRestAtOnce(int position);
 
     bool crLf_ = false;
     bool windows1252_ = false;

@@ -39,6 +39,10 @@ struct TextEditorTest : MainWindowUiTest {
         env.WriteFile("c/" + name, bytes);
         return OpenEditor(*form, "C:\\" + name);
     }
+    // The text as it would be saved: paragraph ends as LF, non-breaking spaces kept.
+    std::string Text(Tf_Editor* e) {
+        return e->Memo->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')).toStdString();
+    }
     std::string Selected(Tf_Editor* e) { return e->Memo->textCursor().selectedText().toStdString(); }
     int SelectionStart(Tf_Editor* e) { return e->Memo->textCursor().selectionStart(); }
     bool IsOpen(Tf_Editor* e) {
@@ -134,6 +138,10 @@ TEST_F(TextEditorTest, ReplaceAnswers) {
         {"Neighbours right after a replacement are not skipped", "aaa\n", "a", "b", {MsgResult::All}, "bbb\n", 1},
         {"A replacement holding the text does not loop", "ab ab\n", "ab", "abab", {MsgResult::All},
          "abab abab\n", 1},
+        {"All after No keeps the one left", "x1 x2 x3 x4\n", "x", "y", {MsgResult::No, MsgResult::All},
+         "x1 y2 y3 y4\n", 2},
+        {"All keeps non-breaking spaces and line ends", "a\xc2\xa0" "a\na\n", "a", "b", {MsgResult::All},
+         "b\xc2\xa0" "b\nb\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -141,7 +149,7 @@ TEST_F(TextEditorTest, ReplaceAnswers) {
         Tf_Editor* e = Edit(c.text);
         env.prompts.answers.assign(c.answers.begin(), c.answers.end());
         e->ReplaceAll(c.find, c.replacement, false, true);
-        EXPECT_EQ(e->Memo->toPlainText().toStdString(), c.result);
+        EXPECT_EQ(Text(e), c.result);
         EXPECT_EQ(env.prompts.texts(), std::vector<std::string>(c.questions, "Do you want to replace this occurance?"));
         EXPECT_EQ(e->Modified(), c.result != c.text);
         e->Memo->document()->setModified(false);
