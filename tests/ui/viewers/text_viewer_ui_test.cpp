@@ -13,6 +13,7 @@
 
 #include "core/platform/platform.h"
 #include "core/seams/progress.h"
+#include "core/settings/app_ini.h"
 #include "core/tagging/history.h"
 #include "support/main_window_ui_fixture.h"
 #include "ui/frame/status_line_bar.h"
@@ -137,6 +138,21 @@ TEST_F(TextViewerTest, ShortLinesStillScrollToColumn80AndTabsExpand) {
     EXPECT_EQ(v->ScreenRows().front(), "       x");  // tab width 8: seven blanks
     Keys(v, Qt::Key_Right, 200);
     EXPECT_EQ(v->FirstColumn, 80);
+}
+
+TEST_F(TextViewerTest, TabsOptionChoosesTheExpansion) {
+    struct Case {
+        const char* stored;
+        const char* row;
+    } cases[] = {{"4", "   x"}, {"0", "\tx"}, {"1", " x"}, {"40", "       x"}, {"four", "       x"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        AppIni().WriteString("Application", "Tabs", c.stored);
+        TFVAscii* v = View("\tx\n");
+        ASSERT_TRUE(v);
+        EXPECT_EQ(v->ScreenRows().front(), c.row);
+        v->close();
+    }
 }
 
 TEST_F(TextViewerTest, TextShownAsTheUserReadsIt) {
