@@ -33,6 +33,15 @@ struct TDirectoryStatus {
     bool ResultWindow = false;
 };
 
+// What the "Find Text" dialog last answered, kept by the frame so that
+// every viewer and editor continues the same search.
+struct TFindState {
+    std::string Text;
+    bool CaseSensitive = false;
+    bool FromTop = true;
+    bool Ok = false;  // the dialog ended with OK
+};
+
 // A drag between directory windows: where it started and what it carries.
 struct TDragState {
     QPointer<TMDIChild> Source;
@@ -89,6 +98,12 @@ public:
     virtual TDragState& Drag() = 0;
     // Ends a drag in progress without a drop.
     virtual void CancelDrag() = 0;
+
+    // ---- the viewers and editors
+    virtual TFindState& FindState() = 0;
+    // Texts of the counter and tag panels, for a child that is not a
+    // directory window (a viewer's position and line count).
+    virtual void ShowPanels(const std::string& counter, const std::string& tags) = 0;
 
     // ---- what every window draws with
     virtual TDisplaySettings& Display() = 0;

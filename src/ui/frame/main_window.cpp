@@ -413,6 +413,11 @@ void Tmainform::CancelDrag() {
     }
 }
 
+void Tmainform::ShowPanels(const std::string& counter, const std::string& tags) {
+    StatusLine->P_Counter->setText(QString::fromStdString(counter));
+    StatusLine->P_Tags->setText(QString::fromStdString(tags));
+}
+
 void Tmainform::ShowDirectoryStatus(const TDirectoryStatus& s) {
     TSpeedBar* sb = SpeedBar;
     bool entries = s.EntryCount > 0, tagged = s.TaggedCount > 0;

@@ -157,6 +157,8 @@ public:
     void CancelDrag() override;
     void ShowDirectoryStatus(const TDirectoryStatus& status) override;
     TDisplaySettings& Display() override { return display_; }
+    TFindState& FindState() override { return findState_; }
+    void ShowPanels(const std::string& counter, const std::string& tags) override;
     const QPixmap& TagMark(bool tagged) const override { return tagged ? B_CHECK : B_NOCHECK; }
     QWidget* FrameWidget() override { return this; }
     void SetHintText(const std::string& text);
@@ -233,6 +235,7 @@ private:
     TProgressGauge gauge_;
     TDisplaySettings display_;
     TDragState drag_;
+    TFindState findState_;
     int quickDirToOpen_ = -1;
     int changeListener_ = 0;  // this frame's listening to the change notifier
     bool placementStored_ = false;  // the window opened where it was at the last exit

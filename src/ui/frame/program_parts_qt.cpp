@@ -8,6 +8,7 @@
 #include "ui/tagging/tag_dialogs_qt.h"
 #include "ui/options/option_dialogs_qt.h"
 #include "ui/search/search_dialogs_qt.h"
+#include "ui/viewers/viewers_text_qt.h"
 #include "ui/frame/main_window.h"
 
 void InstallProgramParts(Tmainform& form) {
@@ -19,4 +20,5 @@ void InstallProgramParts(Tmainform& form) {
     InstallDriveInformation(form);
     InstallSearchDialogs(form);
     InstallApplications(form);
+    InstallTextViewers(form);
 }

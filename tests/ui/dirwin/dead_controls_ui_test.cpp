@@ -64,6 +64,8 @@ TEST_F(DeadControlsTest, EditAndApplicationItemsWaitForTheirParts) {
     form->RegisterCommand(TCommand::StartApplication, TCommandRegistry::Handler());
     TSepDir* w = Open("C:\\work");
     w->LB1->SetCurrentRow(0);
+    // Without an editor registered.
+    form->RegisterCommand(TCommand::EditFile, TCommandRegistry::Handler());
     auto* fileEdit = form->findChild<QAction*>("FileEdit");
     ASSERT_NE(fileEdit, nullptr);
     emit form->FileMenu->aboutToShow();

@@ -1,0 +1,99 @@
+#include "ui/viewers/find_text_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "core/platform/errors.h"
+#include "core/seams/prompter.h"
+#include "core/settings/app_ini.h"
+#include "core/tagging/history.h"
+#include "ui/dirwin/frame_services.h"
+#include "ui/frame/dialog_buttons.h"
+
+namespace {
+const char* const kSection = "Find";
+const char* const kHistoryKey = "CB_Text";
+}  // namespace
+
+TFindTextDialog::TFindTextDialog(TFindState& state, QWidget* parent) : QDialog(parent), state_(state) {
+    setObjectName("FindText");
+    setWindowTitle("Find Text");
+
+    CB_Text = new QComboBox(this);
+    CB_Text->setObjectName("CB_Text");
+    CB_Text->setEditable(true);
+    CB_Text->setInsertPolicy(QComboBox::NoInsert);
+    CB_Text->setCompleter(nullptr);
+    CB_Text->setMinimumWidth(300);
+    history_ = LoadHistory(kSection, kHistoryKey);
+    for (const std::string& entry : history_) CB_Text->addItem(QString::fromStdString(entry));
+    CB_Text->setEditText(QString());
+    CB_Top = new QCheckBox("From &Top", this);
+    CB_Top->setObjectName("CB_Top");
+    CB_Top->setChecked(AppIni().ReadBool(kSection, "Top", true));
+    CB_Case = new QCheckBox("&Case Sensitive", this);
+    CB_Case->setObjectName("CB_Case");
+    CB_Case->setChecked(AppIni().ReadBool(kSection, "Case", false));
+    OKBtn = DialogButton(this, "OK", "OKBtn", true);
+    CancelBtn = DialogButton(this, "Cancel", "CancelBtn");
+
+    auto* fields = new QFormLayout;
+    fields->addRow("&Text", CB_Text);
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(CB_Top);
+    boxes->addWidget(CB_Case);
+    boxes->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(boxes);
+    layout->addLayout(buttons);
+
+    connect(OKBtn, &QPushButton::clicked, this, &TFindTextDialog::OKBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &TFindTextDialog::CancelBtnClick);
+    CB_Text->setFocus();
+}
+
+void TFindTextDialog::OKBtnClick() {
+    const std::string text = CB_Text->currentText().toStdString();
+    if (text.empty()) {
+        ShowMessage("Please enter text to find!");
+        CB_Text->setFocus();
+        return;
+    }
+    AddToHistory(text, history_);
+    // The search runs even when the choices cannot be stored; the user is
+    // told why they were not.
+    try {
+        SaveHistory(kSection, kHistoryKey, history_);
+        AppIni().WriteBool(kSection, "Top", CB_Top->isChecked());
+        AppIni().WriteBool(kSection, "Case", CB_Case->isChecked());
+    } catch (const EInOutError& error) {
+        ShowError(error.what());
+    }
+    state_.Text = text;
+    state_.FromTop = CB_Top->isChecked();
+    state_.CaseSensitive = CB_Case->isChecked();
+    state_.Ok = true;
+    accept();
+}
+
+void TFindTextDialog::CancelBtnClick() {
+    state_.Ok = false;
+    reject();
+}
+
+bool FindText(TFindState& state, QWidget* parent) {
+    TFindTextDialog dialog(state, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        state.Ok = false;
+        return false;
+    }
+    return true;
+}
