@@ -1,3 +1,4 @@
+#include "ui/apps/app_menu_qt.h"
 #include "ui/viewers/text_editor.h"
 
 #include <QApplication>
@@ -111,11 +112,9 @@ void Tf_Editor::BuildMenus() {
     FindNextItem = item(SearchMenu, "FindNextItem", "Find &Next", QKeySequence(Qt::CTRL | Qt::Key_F3));
     ReplaceItem = item(SearchMenu, "ReplaceItem", "&Replace ...", QKeySequence(Qt::CTRL | Qt::Key_R));
     AppMenu = new QMenu("&Applications", this);
-    for (int k = 1; k <= 9; ++k) AppItems << item(AppMenu, ("A" + std::to_string(k)).c_str(), "");
-    AppMore = item(AppMenu, "AppMore", "&More ...");
-    FillAppMenu(AppItems, AppMore);
-    // Starting applications from an editor waits for the application list.
-    AppMenu->menuAction()->setEnabled(false);
+    const TAppMenuItems apps = AddApplicationItems(AppMenu, *this);
+    AppItems = apps.Items;
+    AppMore = apps.More;
 
     PopupMenu = new QMenu(this);
     for (QAction* a : {CutItem, CopyItem, PasteItem, SelectAllItem}) PopupMenu->addAction(a);
@@ -260,11 +259,6 @@ bool Tf_Editor::AskToSave() {
 bool Tf_Editor::QuerySave() { return AskToSave(); }
 
 // ---------------------------------------------------------------- file window
-
-void Tf_Editor::FillAppMenu(const QList<QAction*>& items, QAction* more) {
-    // Nine hidden items until the application list is connected.
-    LayOutAppMenu({}, items, more);
-}
 
 std::string Tf_Editor::GetDirectory() {
     const size_t slash = FileName.rfind('\\');

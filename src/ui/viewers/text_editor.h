@@ -27,7 +27,6 @@ public:
     bool Open(const std::string& fileName);
 
     // ---- TMDIFileBase
-    void FillAppMenu(const QList<QAction*>& items, QAction* more) override;
     bool QuerySave() override;
     std::string GetDirectory() override;
     int GetTaggedCount() override { return 1; }

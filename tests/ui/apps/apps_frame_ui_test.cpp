@@ -23,6 +23,8 @@
 #include "ui/dirwin/file_list_view.h"
 #include "ui/dirwin/sep_dir_window.h"
 #include "ui/frame/speed_bar_widget.h"
+#include "ui/viewers/text_editor.h"
+#include "ui/viewers/viewers_text_qt.h"
 
 namespace {
 
@@ -117,6 +119,24 @@ TEST_F(AppsFrameTest, AnApplicationStartsOnTheWindowsEntryWithNameAsOneArgument)
     EXPECT_EQ(starts.size(), 1u);
     EXPECT_EQ(env.prompts.texts(), Texts{"Command line is: \n-n \"" + odd + "\""});
     EXPECT_FALSE(env.Exists("c/WORK/X"));
+}
+
+TEST_F(AppsFrameTest, TheEditorsApplicationsMenuStartsOnItsFile) {
+    env.WriteFile("c/WORK/notes.txt", "x\n");
+    Make();
+    InstallTextViewers(*form);
+    form->show();
+    parts->Apps.Add({"", "Show", "C:\\BIN\\SHOW", "", "%F", false});
+    form->RunCommand(TCommand::EditFile, {nullptr, "C:\\WORK\\notes.txt"});
+    auto* editor = qobject_cast<Tf_Editor*>(form->ActiveChild());
+    ASSERT_TRUE(editor);
+    emit editor->AppMenu->aboutToShow();
+    EXPECT_EQ(Shown(editor->AppItems), 1);
+    ASSERT_TRUE(editor->AppItems[0]->isEnabled());
+    editor->AppItems[0]->trigger();
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].args, Texts{env.hostC + "/WORK/notes.txt"});
+    EXPECT_TRUE(env.prompts.texts().empty());
 }
 
 TEST_F(AppsFrameTest, QuickAddTwiceAddsTwoEntries) {
