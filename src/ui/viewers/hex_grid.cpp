@@ -147,15 +147,16 @@ void THexGrid::paintEvent(QPaintEvent* event) {
     const int ascent = QFontMetrics(font()).ascent();
     int y = 0;
     for (int64_t r = top_; r < rows && y < viewport()->height(); ++r, y += rowHeight) {
-        if (r == current_) p.fillRect(0, y, width, rowHeight, palette().color(QPalette::AlternateBase));
+        const bool current = r == current_;
+        if (current) p.fillRect(0, y, width, rowHeight, palette().color(QPalette::Highlight));
+        const QColor text = palette().color(current ? QPalette::HighlightedText : QPalette::Text);
         for (int c = 0; c < columns; ++c) {
             const int x = header_->sectionViewportPosition(c);
             const int w = header_->sectionSize(c);
             if (x + w < 0 || x > viewport()->width()) continue;
-            const QString text = QString::fromStdString(pager_.CellText(r + 1, c));
-            p.setPen(palette().color(QPalette::Text));
+            p.setPen(text);
             p.setClipRect(x, y, w - 1, rowHeight - 1);
-            p.drawText(x + 2, y + ascent, text);
+            p.drawText(x + 2, y + ascent, QString::fromStdString(pager_.CellText(r + 1, c)));
             p.setClipping(false);
             p.setPen(line);
             p.drawLine(x + w - 1, y, x + w - 1, y + rowHeight - 1);

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -138,6 +139,11 @@ bool TfVHex::LoadFile(const std::string& fileName) {
     DateLabel->setText(QString::fromStdString(FormatDateTime(kDatePattern, SearchFileDate(fileName))));
     Grid->Rebuild();
     lastHitRow_ = hitTop_ = -1;
+    // A new window opens wide enough for every column.
+    if (!isVisible()) {
+        const int wide = Grid->Header()->length() + Grid->verticalScrollBar()->sizeHint().width() + 2 * Grid->frameWidth();
+        resize(std::min(wide, 1000), height());
+    }
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/viewers/viewers_binary_qt.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "ui/frame/main_window.h"
@@ -24,11 +25,16 @@ void ShowViewer(Tmainform& form, QWidget* viewer, bool made, bool freeStanding) 
     if (made && freeStanding) {
         viewer->setParent(&form, Qt::Window);
     } else if (made) {
+        const QSize wanted = viewer->size();
         auto* holder = new QMdiSubWindow;
         holder->setAttribute(Qt::WA_DeleteOnClose);
         holder->setWidget(viewer);
-        holder->resize(viewer->size());
+        viewer->show();  // it was hidden while it loaded
         form.AddChild(holder);
+        // The viewer's own size inside the frame and title bar, as far as
+        // the frame has room.
+        const QSize frame = holder->size() - viewer->size();
+        holder->resize((wanted + frame).boundedTo(form.MDIArea->viewport()->size()));
         return;
     }
     if (auto* holder = qobject_cast<QMdiSubWindow*>(viewer->parentWidget())) {

@@ -302,6 +302,8 @@ TEST_F(HexInFrameTest, DocumentWindowWhenNotFreeStanding) {
     EXPECT_FALSE(viewer->isWindow());
     ASSERT_EQ(form->MDIArea->subWindowList().size(), 1);
     EXPECT_EQ(form->MDIArea->subWindowList().first()->widget(), viewer);
+    form->show();
+    EXPECT_TRUE(viewer->isVisible());
     viewer->GridClose->trigger();
     DeleteClosed();
     EXPECT_TRUE(form->MDIArea->subWindowList().isEmpty());

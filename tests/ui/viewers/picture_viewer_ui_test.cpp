@@ -251,4 +251,6 @@ TEST_F(PictureViewerTest, DocumentWindowWhenNotFreeStanding) {
     ASSERT_TRUE(Viewer());
     EXPECT_FALSE(Viewer()->isWindow());
     EXPECT_EQ(form->MDIArea->subWindowList().size(), 2);  // the directory window and the viewer
+    form->show();
+    EXPECT_TRUE(Viewer()->isVisible());
 }
