@@ -8,6 +8,7 @@
 #include "ui/tagging/tag_dialogs_qt.h"
 #include "ui/options/option_dialogs_qt.h"
 #include "ui/search/search_dialogs_qt.h"
+#include "ui/viewers/viewers_binary_qt.h"
 #include "ui/viewers/viewers_text_qt.h"
 #include "ui/frame/main_window.h"
 
@@ -21,4 +22,5 @@ void InstallProgramParts(Tmainform& form) {
     InstallSearchDialogs(form);
     InstallApplications(form);
     InstallTextViewers(form);
+    InstallBinaryViewers(form);
 }
