@@ -95,10 +95,10 @@ uint32_t DanglingLinkAttributes(const std::string& hostName) {
 
 // The facts of entry e of the host directory open as dfd (host path
 // hostDir, "" for the root): attributes with the stored bits (xattrs is
-// turned off once the file system says it has none; path is scratch
-// space), and those of a link's target. False when the entry vanished.
-bool EntryFacts(int dfd, const dirent* e, const std::string& hostDir, bool dot, bool& xattrs,
-                std::string& path, FindData& fd, bool& isDir) {
+// turned off once the file system says it has none), and those of a link's
+// target. False when the entry vanished.
+bool EntryFacts(int dfd, const dirent* e, const std::string& hostDir, bool dot, bool& xattrs, FindData& fd,
+                bool& isDir) {
     const char* raw = e->d_name;
     struct stat st {};
     bool maybeLink = e->d_type == DT_LNK || e->d_type == DT_UNKNOWN;
@@ -116,9 +116,8 @@ bool EntryFacts(int dfd, const dirent* e, const std::string& hostDir, bool dot, 
     if (!(st.st_mode & S_IWUSR) && !dangling) attr |= faReadOnly;
     int stored = -1;
     if (xattrs && !dot && !dangling) {
-        path.assign(hostDir).append("/").append(raw);
         bool unsupported = false;
-        stored = detail::StoredDosBits(path, &unsupported);
+        stored = detail::StoredDosBitsAt(dfd, raw, hostDir, &unsupported);
         if (unsupported) xattrs = false;
     }
     if (stored < 0) {
@@ -165,7 +164,6 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
     bool isRoot = dir.size() == 3;
     bool xattrs = true;  // turned off once the file system says it has none
     std::string hostDir = *host == "/" ? "" : *host;
-    std::string path;
     FindData fd;
     bool failed = false;
     for (;;) {
@@ -182,7 +180,7 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
         fd.name = NeedsMapping(raw) ? HostNameToWin(raw) : std::string(raw);
         if (!everything && !FoldedMaskMatches(foldedMask, UpperCase(fd.name))) continue;
         bool isDir = false;
-        if (!EntryFacts(dfd, e, hostDir, dot, xattrs, path, fd, isDir)) continue;  // vanished meanwhile
+        if (!EntryFacts(dfd, e, hostDir, dot, xattrs, fd, isDir)) continue;  // vanished meanwhile
         if (isDir && !wantDirs) continue;
         const uint32_t attr = fd.attr;
         if ((attr & faHidden) && !(attrMask & faHidden)) continue;
@@ -233,17 +231,15 @@ bool FindDirectories(const std::string& dir, uint32_t attrMask,
     return !failed;
 }
 
-bool ReadTreeDirectory(const std::string& dir, bool followLink,
+bool ReadTreeDirectory(const Dir& dir, const std::function<bool(const std::string& name)>& wanted,
                        const std::function<bool(const FindData&)>& onFile,
                        std::vector<std::string>& subdirectories, int& otherFileSystems) {
     subdirectories.clear();
-    std::string abs = ExpandFileName(dir);
-    while (abs.size() > 3 && abs.back() == '\\') abs.pop_back();
-    auto host = abs.empty() ? std::nullopt : detail::ResolveHost(abs, true);
-    if (!host) return false;
+    if (!dir.IsOpen()) return false;
     FileError injected;
     if (detail::FaultFires(FaultOp::Read, injected)) return false;
-    const int dfd0 = open(host->c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
+    // A descriptor of its own: the listing closes it.
+    const int dfd0 = openat(dir.fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd0 < 0) return false;
     struct stat own {};
     DIR* d = fstat(dfd0, &own) == 0 ? fdopendir(dfd0) : nullptr;
@@ -253,8 +249,7 @@ bool ReadTreeDirectory(const std::string& dir, bool followLink,
     }
     const int dfd = dirfd(d);
     bool xattrs = true;  // turned off once the file system says it has none
-    std::string hostDir = *host == "/" ? "" : *host;
-    std::string path;
+    const std::string hostDir = dir.hostPath() == "/" ? "" : dir.hostPath();
     FindData fd;
     bool failed = false, stopped = false;
     while (!stopped) {
@@ -279,9 +274,10 @@ bool ReadTreeDirectory(const std::string& dir, bool followLink,
                 continue;
             }
         }
+        if (!wanted(name)) continue;
         fd.name = std::move(name);
         bool isDir = false;
-        if (!EntryFacts(dfd, e, hostDir, false, xattrs, path, fd, isDir)) continue;
+        if (!EntryFacts(dfd, e, hostDir, false, xattrs, fd, isDir)) continue;
         if (isDir) continue;  // a link to a directory: neither a file nor entered
         stopped = !onFile(fd);
     }

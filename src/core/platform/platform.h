@@ -170,17 +170,6 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
 // directories only with their bits in attrMask. False when unreadable.
 bool FindDirectories(const std::string& dir, uint32_t attrMask,
                      const std::function<bool(const FindData&)>& fn);
-// One directory of a tree walk, read in a single pass: every file in it
-// (hidden and system ones too; links to files as FindFiles gives them) to
-// onFile, which returns false to stop; and the names of the subdirectories
-// that are directories in themselves, not links, on the directory's own
-// file system. Subdirectories that are the roots of other mounts are only
-// counted in otherFileSystems. dir itself is opened through a link only
-// with followLink. False when the directory cannot be read (an armed Read
-// fault counts as one).
-bool ReadTreeDirectory(const std::string& dir, bool followLink,
-                       const std::function<bool(const FindData&)>& onFile,
-                       std::vector<std::string>& subdirectories, int& otherFileSystems);
 // Facts of one file or directory; false when it does not exist.
 bool GetFindData(const std::string& path, FindData& out);
 
@@ -295,6 +284,18 @@ EntryKind GetEntryKindAt(const Dir& dir, const std::string& name);
 // when any entry of the name exists.
 FileError OpenFileAt(const Dir& dir, const std::string& name, OpenMode mode, File& out);
 FileError SetFileTimeAt(const Dir& dir, const std::string& name, const FileTime& writeTime);
+// One directory of a tree walk (opened with OpenDir), read in a single
+// pass: every file in it that wanted lets through (hidden and system ones
+// too; links to files as FindFiles gives them) to onFile, which returns
+// false to stop; and the names of the subdirectories that are directories
+// in themselves, not links, on the directory's own file system.
+// Subdirectories that are the roots of other mounts are only counted in
+// otherFileSystems. wanted sees the name alone: a file it turns away is
+// never looked at. False when the directory cannot be read (an armed Read
+// fault counts as one).
+bool ReadTreeDirectory(const Dir& dir, const std::function<bool(const std::string& name)>& wanted,
+                       const std::function<bool(const FindData&)>& onFile,
+                       std::vector<std::string>& subdirectories, int& otherFileSystems);
 // DOS attribute bits of an open file (kInvalidAttributes on failure).
 uint32_t FileAttributesOf(File& f);
 

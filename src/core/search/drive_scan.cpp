@@ -28,43 +28,63 @@ TScanEnd TDriveScan::Run(TDriveScanSink& sink) {
     }
 }
 
-bool TDriveScan::Passes(const plat::FindData& file, const std::string& dir) const {
-    if (criteria_.UseSize && (file.size < criteria_.MinSize || file.size > criteria_.MaxSize)) return false;
+bool TDriveScan::Passes(const plat::FindData& file, const plat::Dir& dir,
+                        const std::string& dirPath) const {
+    if (criteria_.UseSize && (file.size < criteria_.MinSize || file.size > criteria_.MaxSize))
+        return false;
     if (criteria_.UseDate) {
         const plat::DateTime written = plat::FileTimeToDateTime(file.writeTime);
         if (written < criteria_.DateFrom || written > criteria_.DateTo) return false;
     }
-    if (!patterns_.Matches(file.name)) return false;
     if (criteria_.ScanText.empty()) return true;
     // Devices and pipes are never opened for data; a file that cannot be
     // read (gone meanwhile, unreadable) does not contain the text.
     if (file.isSpecial || file.isDanglingLink) return false;
+    const std::string path = WithBackslash(dirPath) + file.name;
     try {
-        return FileSearch(WithBackslash(dir) + file.name, criteria_.ScanText, criteria_.CaseSensitive, 0) >= 0;
+        // A link is read through its path; a file by its name in the open
+        // directory, without the whole path being looked up again.
+        if (file.isLink)
+            return FileSearch(path, criteria_.ScanText, criteria_.CaseSensitive, 0) >= 0;
+        plat::File f;
+        if (plat::OpenFileAt(dir, file.name, plat::OpenMode::Read, f) != plat::FileError::None)
+            return false;
+        const bool found = FileSearch(f, path, criteria_.ScanText, criteria_.CaseSensitive, 0) >= 0;
+        plat::CloseFile(f);
+        return found;
     } catch (const EInOutError&) {
         return false;
     }
 }
 
-TScanEnd TDriveScan::ScanDirectory(const std::string& dir, int32_t index, bool isBase, TDriveScanSink& sink) {
+TScanEnd TDriveScan::ScanDirectory(const std::string& dir, int32_t index, bool isBase,
+                                   TDriveScanSink& sink) {
     sink.DirectoryEntered(dir);
     std::vector<std::string> subdirectories;
     bool full = false, stopped = false;
     int counter = 0;
-    const bool readable = plat::ReadTreeDirectory(
-        dir, isBase,
-        [&](const plat::FindData& file) {
-            // The stop flag is read every few files: a directory of many
-            // thousands still answers at once.
-            if ((++counter & 63) == 0 && sink.StopRequested()) {
-                stopped = true;
-                return false;
-            }
-            if (!Passes(file, dir)) return true;
-            full = !sink.FileFound(file, index);
-            return !full;
-        },
-        subdirectories, otherMounts_);
+    bool readable = false;
+    {
+        // The base may be reached through a link; below it, no directory
+        // is. The directory is closed before its subdirectories are opened,
+        // so a deep tree holds no descriptor a level.
+        plat::Dir handle;
+        readable = plat::OpenDir(dir, isBase, handle) == plat::FileError::None &&
+                   plat::ReadTreeDirectory(
+                       handle, [this](const std::string& name) { return patterns_.Matches(name); },
+                       [&](const plat::FindData& file) {
+                           // The stop flag is read every few files: a directory of many
+                           // thousands still answers at once.
+                           if ((++counter & 63) == 0 && sink.StopRequested()) {
+                               stopped = true;
+                               return false;
+                           }
+                           if (!Passes(file, handle, dir)) return true;
+                           full = !sink.FileFound(file, index);
+                           return !full;
+                       },
+                       subdirectories, otherMounts_);
+    }
     if (full) return TScanEnd::Full;
     if (stopped || sink.StopRequested()) return TScanEnd::Stopped;
     if (!readable) ++skipped_;

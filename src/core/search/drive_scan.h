@@ -35,7 +35,7 @@ struct TScanDirectory {
 
 // Where the scan reports to and asks whether to go on.
 class TDriveScanSink {
-public:
+  public:
     virtual ~TDriveScanSink() = default;
     // The scan starts on directory dir (the status line shows it).
     virtual void DirectoryEntered(const std::string& dir) { (void)dir; }
@@ -49,7 +49,7 @@ public:
 enum class TScanEnd { Complete, Stopped, Full };
 
 class TDriveScan {
-public:
+  public:
     explicit TDriveScan(TDriveSearchCriteria criteria);
 
     // Walks the tree from the base directory; the directory table and the
@@ -65,11 +65,13 @@ public:
     // Path of dirIndex below the base, one backslash after each name
     // ("A\B\"); "" for the base itself.
     std::string RelativeDirectory(int32_t dirIndex) const;
-    // Whether one file found in directory dir passes the tests.
-    bool Passes(const plat::FindData& file, const std::string& dir) const;
 
-private:
-    TScanEnd ScanDirectory(const std::string& dir, int32_t index, bool isBase, TDriveScanSink& sink);
+  private:
+    // Whether a file whose name matched passes the other tests; dir is
+    // open on its directory (path dirPath).
+    bool Passes(const plat::FindData& file, const plat::Dir& dir, const std::string& dirPath) const;
+    TScanEnd ScanDirectory(const std::string& dir, int32_t index, bool isBase,
+                           TDriveScanSink& sink);
 
     TDriveSearchCriteria criteria_;
     TWildCard patterns_;

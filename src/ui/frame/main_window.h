@@ -159,7 +159,7 @@ public:
     TDisplaySettings& Display() override { return display_; }
     const QPixmap& TagMark(bool tagged) const override { return tagged ? B_CHECK : B_NOCHECK; }
     QWidget* FrameWidget() override { return this; }
-    void SetHintText(const std::string& text);
+    void SetHintText(const std::string& text) override;
     std::string HintText() const;
     void ReloadCategoryBox() override;
     std::vector<std::string> ApplicationsInCategory() const override;

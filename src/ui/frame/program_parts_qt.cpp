@@ -7,6 +7,7 @@
 #include "ui/tagging/tag_dialogs_qt.h"
 #include "ui/options/option_dialogs_qt.h"
 #include "ui/search/search_dialogs_qt.h"
+#include "ui/search/drive_search_dialog.h"
 #include "ui/frame/main_window.h"
 
 void InstallProgramParts(Tmainform& form) {
@@ -17,4 +18,5 @@ void InstallProgramParts(Tmainform& form) {
     InstallOptionDialogs(form);
     InstallDriveInformation(form);
     InstallSearchDialogs(form);
+    InstallDriveSearch(form);
 }

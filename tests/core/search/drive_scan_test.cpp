@@ -2,6 +2,8 @@
 // relative directories, the size, date, pattern and text tests, what the
 // walk never enters (dot directories, other mounts, linked directories),
 // directories it cannot read, stopping, a full list, and odd trees.
+#include "core/search/drive_scan.h"
+
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -10,7 +12,6 @@
 #include <fstream>
 
 #include "core/platform/platform.h"
-#include "core/search/drive_scan.h"
 #include "support/test_env.h"
 
 namespace fs = std::filesystem;
@@ -24,7 +25,7 @@ struct Found {
 
 // Records every file and can stop after a number of files or refuse one.
 class RecordingSink : public TDriveScanSink {
-public:
+  public:
     explicit RecordingSink(const TDriveScan& scan) : scan_(scan) {}
     std::vector<Found> files;
     std::vector<std::string> entered;
@@ -43,12 +44,12 @@ public:
         return out;
     }
 
-private:
+  private:
     const TDriveScan& scan_;
 };
 
 class DriveScanTest : public ::testing::Test {
-protected:
+  protected:
     TestEnv env;
 
     TDriveSearchCriteria Criteria(const std::string& patterns = "*.*") {
@@ -57,9 +58,12 @@ protected:
         c.Patterns = patterns;
         return c;
     }
-    void Touch(const std::string& rel, const std::string& content = "x") { env.WriteFile("c/" + rel, content); }
+    void Touch(const std::string& rel, const std::string& content = "x") {
+        env.WriteFile("c/" + rel, content);
+    }
     void SetStamp(const std::string& rel, plat::DateTime when) {
-        ASSERT_EQ(plat::SetFileTime("C:\\" + rel, plat::DateTimeToFileTime(when)), plat::FileError::None);
+        ASSERT_EQ(plat::SetFileTime("C:\\" + rel, plat::DateTimeToFileTime(when)),
+                  plat::FileError::None);
     }
     static plat::DateTime Day(int y, int m, int d) {
         plat::DateTime t = 0;
@@ -80,7 +84,9 @@ TEST_F(DriveScanTest, FilesOfADirectoryComeBeforeThoseOfItsSubdirectoriesWithRel
     ASSERT_EQ(paths.size(), 4u);
     EXPECT_EQ(paths[0], "top.txt");
     // Each subtree is walked whole before the next sibling.
-    const auto at = [&](const std::string& p) { return std::find(paths.begin(), paths.end(), p) - paths.begin(); };
+    const auto at = [&](const std::string& p) {
+        return std::find(paths.begin(), paths.end(), p) - paths.begin();
+    };
     EXPECT_LT(at("A\\middle.txt"), at("A\\B\\deep.txt"));
     EXPECT_EQ(at("A\\B\\deep.txt"), at("A\\middle.txt") + 1);
     EXPECT_NE(at("Z\\last.txt"), 4);
@@ -92,9 +98,7 @@ TEST_F(DriveScanTest, SizeBoundsAreInclusiveAndSizesAre64Bit) {
     Touch("s99.dat", std::string(99, 'a'));
     Touch("s100.dat", std::string(100, 'a'));
     Touch("s101.dat", std::string(101, 'a'));
-    {
-        std::ofstream big(env.Host("c/big.dat"));
-    }
+    { std::ofstream big(env.Host("c/big.dat")); }
     fs::resize_file(env.Host("c/big.dat"), (int64_t{5} << 30) + 1);  // sparse, beyond 32 bits
     struct Case {
         int64_t min, max;
@@ -197,9 +201,11 @@ TEST_F(DriveScanTest, TheRootsOfOtherMountsAreNotEntered) {
     if (mounted) {
         Touch("mnt/other.txt");
     } else {
-        plat::SetDriveTable({{'C', env.hostC, plat::DriveType::Fixed, "", ""}, {'E', "/dev", plat::DriveType::Fixed, "", ""}});
+        plat::SetDriveTable({{'C', env.hostC, plat::DriveType::Fixed, "", ""},
+                             {'E', "/dev", plat::DriveType::Fixed, "", ""}});
         base = "E:\\";
-        struct stat dev {}, pts {};
+        struct stat dev {
+        }, pts{};
         if (stat("/dev", &dev) != 0 || stat("/dev/pts", &pts) != 0 || dev.st_dev == pts.st_dev)
             GTEST_SKIP() << "no mount to try";
     }
@@ -250,7 +256,8 @@ TEST_F(DriveScanTest, UnreadableDirectoriesArePassedOverAndCountedTheBaseToo) {
 
 TEST_F(DriveScanTest, AStopKeepsWhatWasFoundAndAFullListEndsTheScan) {
     for (int d = 0; d < 4; ++d)
-        for (int f = 0; f < 100; ++f) Touch("D" + std::to_string(d) + "/f" + std::to_string(f) + ".txt");
+        for (int f = 0; f < 100; ++f)
+            Touch("D" + std::to_string(d) + "/f" + std::to_string(f) + ".txt");
     {
         TDriveScan scan(Criteria());
         RecordingSink sink(scan);
@@ -283,7 +290,8 @@ TEST_F(DriveScanTest, OddTreesGiveSoundResults) {
     EXPECT_EQ(scan.Run(sink), TScanEnd::Complete);
     std::vector<std::string> got = sink.Paths();
     ASSERT_EQ(got.size(), 3u);
-    EXPECT_NE(std::find(got.begin(), got.end(), "odd\\" + plat::HostNameToWin("a:b?.txt")), got.end());
+    EXPECT_NE(std::find(got.begin(), got.end(), "odd\\" + plat::HostNameToWin("a:b?.txt")),
+              got.end());
     EXPECT_NE(std::find(got.begin(), got.end(), "odd\\" + longName), got.end());
     std::string deepWin;
     for (int i = 0; i < 250; ++i) deepWin += "d\\";
