@@ -22,7 +22,6 @@
 #include "core/text/size_text.h"
 #include "ui/dirwin/file_list_view.h"
 #include "ui/frame/display_settings.h"
-#include "ui/frame/main_window.h"
 
 namespace {
 
@@ -436,14 +435,4 @@ bool TCmbDir::eventFilter(QObject* watched, QEvent* event) {
         RunReportingErrors([this] { SaveColumnWidths(Header1, kHeaderSection); });
     }
     return TMDIChild::eventFilter(watched, event);
-}
-
-// ---------------------------------------------------------------- opening
-
-TCmbDir* OpenResultWindow(Tmainform& form, const TDriveSearchCriteria& criteria) {
-    auto* w = new TCmbDir(&form, criteria);
-    QPointer<TCmbDir> alive(w);
-    form.AddChild(w);
-    w->Search();
-    return alive && !w->Closing ? w : nullptr;
 }

@@ -135,8 +135,3 @@ class TCmbDir : public TMDIChild {
     bool headerResized_ = false;
     bool listMenuReady_ = false;
 };
-
-// Opens a result window in the frame, searches and shows it; nullptr when
-// the search filled the list and the window closed.
-class Tmainform;
-TCmbDir* OpenResultWindow(Tmainform& form, const TDriveSearchCriteria& criteria);

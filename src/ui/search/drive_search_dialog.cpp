@@ -12,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include "core/drives/drive_texts.h"
@@ -125,18 +126,22 @@ void TDriveSearchDialog::BuildDrivePage() {
     DirectoryPicker->setWindowFlags(Qt::Widget);
     DirectoryPicker->OKBtn->hide();
     DirectoryPicker->CancelBtn->hide();
+    // The labels stand level with the selector and the tree beside them.
+    DirectoryPicker->layout()->setContentsMargins(0, 0, 0, 0);
+    const int spacing = DirectoryPicker->layout()->spacing();
     auto* drive = new QLabel("&Drive:", DrivePage);
     drive->setBuddy(DirectoryPicker->DCB1);
+    drive->setFixedHeight(DirectoryPicker->DCB1->sizeHint().height());
     auto* dir = new QLabel("Starting\nDi&rectory:", DrivePage);
     dir->setBuddy(DirectoryPicker->DLB1);
     auto* layout = new QHBoxLayout(DrivePage);
     auto* labels = new QVBoxLayout;
+    labels->setSpacing(spacing);
     labels->addWidget(drive);
-    labels->addSpacing(8);
-    labels->addWidget(dir);
+    labels->addWidget(dir, 0, Qt::AlignTop);
     labels->addStretch(1);
     layout->addLayout(labels);
-    layout->addWidget(DirectoryPicker, 1);
+    layout->addWidget(DirectoryPicker, 1, Qt::AlignTop);
     PageControl->addTab(DrivePage, "&Drive/Path");
 }
 
@@ -352,6 +357,14 @@ void TDriveSearchDialog::OKBtnClick() {
 }
 
 // ---------------------------------------------------------------- frame
+
+TCmbDir* OpenResultWindow(Tmainform& form, const TDriveSearchCriteria& criteria) {
+    auto* w = new TCmbDir(&form, criteria);
+    QPointer<TCmbDir> alive(w);
+    form.AddChild(w);
+    w->Search();
+    return alive && !w->Closing ? w : nullptr;
+}
 
 void InstallDriveSearch(Tmainform& form) {
     auto run = [&form](TDriveSearchDialog::TMode mode) {

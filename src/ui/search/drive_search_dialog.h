@@ -78,5 +78,8 @@ class TDriveSearchDialog : public QDialog {
 };
 
 class Tmainform;
+// Opens a result window in the frame, shows it and searches; nullptr when
+// the search filled the list and the window closed.
+TCmbDir* OpenResultWindow(Tmainform& form, const TDriveSearchCriteria& criteria);
 // Registers "&Drive Search ..." and "&Multi Drive Search ..." with the frame.
 void InstallDriveSearch(Tmainform& form);

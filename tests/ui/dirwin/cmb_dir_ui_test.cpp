@@ -15,6 +15,7 @@
 #include "ui/dirwin/cmb_dir_window.h"
 #include "ui/dirwin/file_list_view.h"
 #include "ui/fileops/file_operation_dialog.h"
+#include "ui/search/drive_search_dialog.h"
 
 namespace {
 
