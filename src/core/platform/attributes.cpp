@@ -1,6 +1,9 @@
 // DOS attribute bits over a host file: read-only is the owner's write bit,
 // hidden is a leading "." or the stored bit, and hidden, system and archive
 // live in user.DOSATTRIB as Samba's text form ("0x22") so Samba shares agree.
+#include <atomic>
+#include <sys/syscall.h>
+#include <unistd.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -58,6 +61,41 @@ int ReadDosBits(const Get& get, bool* unsupported) {
 int StoredDosBits(const std::string& hostPath, bool* unsupported) {
     return ReadDosBits(
         [&](char* b, size_t n) { return getxattr(hostPath.c_str(), kDosAttrib, b, n); }, unsupported);
+}
+
+namespace {
+
+// getxattrat (Linux 6.13 and later) reads the value by a name relative to
+// an open directory, without the whole path being looked up again; older
+// kernels answer ENOSYS once and the path is used from then on.
+constexpr long kGetXattrAt = 464;
+struct XattrArgs {
+    uint64_t value;
+    uint32_t size;
+    uint32_t flags;
+};
+std::atomic<bool> xattrAtWorks{true};
+
+}  // namespace
+
+int StoredDosBitsAt(int dirFd, const char* name, const std::string& hostDir, bool* unsupported) {
+#if defined(__linux__) && (defined(__x86_64__) || defined(__aarch64__))
+    if (xattrAtWorks.load(std::memory_order_relaxed)) {
+        bool missing = false;
+        const int bits = ReadDosBits(
+            [&](char* b, size_t n) -> ssize_t {
+                XattrArgs args{reinterpret_cast<uintptr_t>(b), static_cast<uint32_t>(n), 0};
+                const long r = syscall(kGetXattrAt, dirFd, name, 0u, kDosAttrib, &args, sizeof args);
+                if (r < 0 && (errno == ENOSYS || errno == E2BIG)) missing = true;
+                return r;
+            },
+            unsupported);
+        if (!missing) return bits;
+        xattrAtWorks.store(false, std::memory_order_relaxed);
+        if (unsupported) *unsupported = false;
+    }
+#endif
+    return StoredDosBits(hostDir + "/" + name, unsupported);
 }
 
 int StoredDosBitsOf(int fd) {

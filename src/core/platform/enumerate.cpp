@@ -93,6 +93,44 @@ uint32_t DanglingLinkAttributes(const std::string& hostName) {
     return faArchive | (hostName[0] == '.' ? uint32_t{faHidden} : 0u);
 }
 
+// The facts of entry e of the host directory open as dfd (host path
+// hostDir, "" for the root): attributes with the stored bits (xattrs is
+// turned off once the file system says it has none), and those of a link's
+// target. False when the entry vanished.
+bool EntryFacts(int dfd, const dirent* e, const std::string& hostDir, bool dot, bool& xattrs, FindData& fd,
+                bool& isDir) {
+    const char* raw = e->d_name;
+    struct stat st {};
+    bool maybeLink = e->d_type == DT_LNK || e->d_type == DT_UNKNOWN;
+    // A link whose target is missing, or that loops, is listed as itself
+    // (the lookup gives up after a bounded number of links).
+    if (fstatat(dfd, raw, &st, 0) != 0 && fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0) return false;
+    const bool dangling = S_ISLNK(st.st_mode);
+    fd.isLink = dangling;
+    if (maybeLink && !dangling) {
+        struct stat lst {};
+        fd.isLink = fstatat(dfd, raw, &lst, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(lst.st_mode);
+    }
+    isDir = S_ISDIR(st.st_mode);
+    uint32_t attr = isDir ? uint32_t{faDirectory} : 0u;
+    if (!(st.st_mode & S_IWUSR) && !dangling) attr |= faReadOnly;
+    int stored = -1;
+    if (xattrs && !dot && !dangling) {
+        bool unsupported = false;
+        stored = detail::StoredDosBitsAt(dfd, raw, hostDir, &unsupported);
+        if (unsupported) xattrs = false;
+    }
+    if (stored < 0) {
+        if (!isDir) attr |= faArchive;
+    } else {
+        attr |= static_cast<uint32_t>(stored) & (faHidden | faSysFile | faArchive);
+    }
+    if (raw[0] == '.' && !dot) attr |= faHidden;
+    fd.attr = attr;
+    FillFacts(fd, st);
+    return true;
+}
+
 // A host directory opened for reading its entries; nullptr when it cannot be.
 DIR* OpenHostDirectory(const std::string& host) {
     int dfd = open(host.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -126,7 +164,6 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
     bool isRoot = dir.size() == 3;
     bool xattrs = true;  // turned off once the file system says it has none
     std::string hostDir = *host == "/" ? "" : *host;
-    std::string path;
     FindData fd;
     bool failed = false;
     for (;;) {
@@ -142,39 +179,12 @@ bool FindFiles(const std::string& dirMask, uint32_t attrMask,
         if (!wantDirs && e->d_type == DT_DIR) continue;
         fd.name = NeedsMapping(raw) ? HostNameToWin(raw) : std::string(raw);
         if (!everything && !FoldedMaskMatches(foldedMask, UpperCase(fd.name))) continue;
-        struct stat st {};
-        bool maybeLink = e->d_type == DT_LNK || e->d_type == DT_UNKNOWN;
-        // A link whose target is missing, or that loops, is listed as itself
-        // (the lookup gives up after a bounded number of links).
-        if (fstatat(dfd, raw, &st, 0) != 0 && fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;  // vanished meanwhile
-        const bool dangling = S_ISLNK(st.st_mode);
-        fd.isLink = dangling;
-        if (maybeLink && !dangling) {
-            struct stat lst {};
-            fd.isLink = fstatat(dfd, raw, &lst, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(lst.st_mode);
-        }
-        bool isDir = S_ISDIR(st.st_mode);
+        bool isDir = false;
+        if (!EntryFacts(dfd, e, hostDir, dot, xattrs, fd, isDir)) continue;  // vanished meanwhile
         if (isDir && !wantDirs) continue;
-        uint32_t attr = isDir ? uint32_t{faDirectory} : 0u;
-        if (!(st.st_mode & S_IWUSR) && !dangling) attr |= faReadOnly;
-        int stored = -1;
-        if (xattrs && !dot && !dangling) {
-            path.assign(hostDir).append("/").append(raw);
-            bool unsupported = false;
-            stored = detail::StoredDosBits(path, &unsupported);
-            if (unsupported) xattrs = false;
-        }
-        if (stored < 0) {
-            if (!isDir) attr |= faArchive;
-        } else {
-            attr |= static_cast<uint32_t>(stored) & (faHidden | faSysFile | faArchive);
-        }
-        if (raw[0] == '.' && !dot) attr |= faHidden;
+        const uint32_t attr = fd.attr;
         if ((attr & faHidden) && !(attrMask & faHidden)) continue;
         if ((attr & faSysFile) && !(attrMask & faSysFile)) continue;
-        fd.attr = attr;
-        FillFacts(fd, st);
         if (!fn(fd)) break;
     }
     closedir(d);
@@ -216,6 +226,60 @@ bool FindDirectories(const std::string& dir, uint32_t attrMask,
                     S_ISLNK(lst.st_mode);
         FillFacts(fd, st);
         if (!fn(fd)) break;
+    }
+    closedir(d);
+    return !failed;
+}
+
+bool ReadTreeDirectory(const Dir& dir, const std::function<bool(const std::string& name)>& wanted,
+                       const std::function<bool(const FindData&)>& onFile,
+                       std::vector<std::string>& subdirectories, int& otherFileSystems) {
+    subdirectories.clear();
+    if (!dir.IsOpen()) return false;
+    FileError injected;
+    if (detail::FaultFires(FaultOp::Read, injected)) return false;
+    // A descriptor of its own: the listing closes it.
+    const int dfd0 = openat(dir.fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd0 < 0) return false;
+    struct stat own {};
+    DIR* d = fstat(dfd0, &own) == 0 ? fdopendir(dfd0) : nullptr;
+    if (!d) {
+        close(dfd0);
+        return false;
+    }
+    const int dfd = dirfd(d);
+    bool xattrs = true;  // turned off once the file system says it has none
+    const std::string hostDir = dir.hostPath() == "/" ? "" : dir.hostPath();
+    FindData fd;
+    bool failed = false, stopped = false;
+    while (!stopped) {
+        errno = 0;
+        dirent* e = readdir(d);
+        if (!e) {
+            failed = errno != 0;  // a directory that fails half-way reads as unreadable
+            break;
+        }
+        const char* raw = e->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0))) continue;
+        std::string name = NeedsMapping(raw) ? HostNameToWin(raw) : std::string(raw);
+        if (e->d_type == DT_DIR || e->d_type == DT_UNKNOWN) {
+            // A directory in itself, never one reached through a link.
+            struct stat st {};
+            if (fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;  // vanished meanwhile
+            if (S_ISDIR(st.st_mode)) {
+                if (st.st_dev != own.st_dev)
+                    ++otherFileSystems;
+                else
+                    subdirectories.push_back(std::move(name));
+                continue;
+            }
+        }
+        if (!wanted(name)) continue;
+        fd.name = std::move(name);
+        bool isDir = false;
+        if (!EntryFacts(dfd, e, hostDir, false, xattrs, fd, isDir)) continue;
+        if (isDir) continue;  // a link to a directory: neither a file nor entered
+        stopped = !onFile(fd);
     }
     closedir(d);
     return !failed;

@@ -29,6 +29,9 @@ uint32_t HostAttributes(const std::string& hostPath, const std::string& name,
 // The one reader of the value, for listings and single files alike;
 // *unsupported is set when the file system has no extended attributes.
 int StoredDosBits(const std::string& hostPath, bool* unsupported = nullptr);
+// The same, of entry name of the open directory dirFd (host path hostDir,
+// "" for the root).
+int StoredDosBitsAt(int dirFd, const char* name, const std::string& hostDir, bool* unsupported = nullptr);
 // The same, of an open file.
 int StoredDosBitsOf(int fd);
 int ParseDosAttrib(const char* text);  // "0x22" -> 0x22; -1 when not a number

@@ -284,6 +284,18 @@ EntryKind GetEntryKindAt(const Dir& dir, const std::string& name);
 // when any entry of the name exists.
 FileError OpenFileAt(const Dir& dir, const std::string& name, OpenMode mode, File& out);
 FileError SetFileTimeAt(const Dir& dir, const std::string& name, const FileTime& writeTime);
+// One directory of a tree walk (opened with OpenDir), read in a single
+// pass: every file in it that wanted lets through (hidden and system ones
+// too; links to files as FindFiles gives them) to onFile, which returns
+// false to stop; and the names of the subdirectories that are directories
+// in themselves, not links, on the directory's own file system.
+// Subdirectories that are the roots of other mounts are only counted in
+// otherFileSystems. wanted sees the name alone: a file it turns away is
+// never looked at. False when the directory cannot be read (an armed Read
+// fault counts as one).
+bool ReadTreeDirectory(const Dir& dir, const std::function<bool(const std::string& name)>& wanted,
+                       const std::function<bool(const FindData&)>& onFile,
+                       std::vector<std::string>& subdirectories, int& otherFileSystems);
 // DOS attribute bits of an open file (kInvalidAttributes on failure).
 uint32_t FileAttributesOf(File& f);
 

@@ -75,16 +75,30 @@ int64_t BlockSearch(std::string_view pattern, bool caseSensitive, const char* bl
 }
 
 int64_t FileSearch(const std::string& fileName, std::string_view pattern, bool caseSensitive, int64_t start) {
+    if (CutSearchString(pattern).empty()) return -1;
+    TReadOnlyFile in(fileName);
+    return FileSearch(in.File(), fileName, pattern, caseSensitive, start);
+}
+
+int64_t FileSearch(plat::File& file, const std::string& fileName, std::string_view pattern, bool caseSensitive,
+                   int64_t start) {
     pattern = CutSearchString(pattern);
     if (pattern.empty()) return -1;
-    TReadOnlyFile in(fileName);
     const size_t read = std::max(kReadSize, pattern.size() * 2);
-    std::unique_ptr<char[]> buffer(new char[read]);
+    // One buffer a thread, kept: a search over many small files would
+    // otherwise map and unmap a fresh megabyte for each.
+    thread_local std::unique_ptr<char[]> kept;
+    thread_local size_t keptSize = 0;
+    if (keptSize < read) {
+        kept.reset(new char[read]);
+        keptSize = read;
+    }
+    char* const buffer = kept.get();
     int64_t offset = std::max<int64_t>(start, 0);
     for (;;) {
-        const size_t got = in.ReadAt(offset, buffer.get(), read);
+        const size_t got = ReadFileAt(file, fileName, offset, buffer, read);
         if (got == 0) return -1;
-        const int64_t at = BlockSearch(pattern, caseSensitive, buffer.get(), got);
+        const int64_t at = BlockSearch(pattern, caseSensitive, buffer, got);
         if (at >= 0) return offset + at;
         if (got < read) return -1;  // the end of the file is in this block
         // Consecutive reads overlap so that no occurrence across a boundary

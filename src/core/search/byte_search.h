@@ -23,6 +23,10 @@ int64_t BlockSearch(std::string_view pattern, bool caseSensitive, const char* bl
 // The file offset of the first occurrence at or after start, or -1. Raises
 // EInOutError "Bad open of: NAME" or "Error reading: NAME".
 int64_t FileSearch(const std::string& fileName, std::string_view pattern, bool caseSensitive, int64_t start);
+// The same in a file already open for reading; fileName names it in the
+// message.
+int64_t FileSearch(plat::File& file, const std::string& fileName, std::string_view pattern, bool caseSensitive,
+                   int64_t start);
 
 // Reads up to count bytes at offset into buffer (zero-filled first) and
 // answers how many were read; the same two failures.

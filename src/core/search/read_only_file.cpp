@@ -17,20 +17,30 @@ TReadOnlyFile::TReadOnlyFile(std::string name) : name_(std::move(name)) {
 
 TReadOnlyFile::~TReadOnlyFile() { plat::CloseFile(file_); }
 
-size_t TReadOnlyFile::ReadAt(int64_t offset, char* buffer, size_t count) {
-    const plat::FileError e = plat::SeekFile(file_, offset);
-    if (e != plat::FileError::None) Raise("Error reading: " + name_, e);
-    return ReadNext(buffer, count);
-}
+namespace {
 
-size_t TReadOnlyFile::ReadNext(char* buffer, size_t count) {
+size_t ReadOn(plat::File& file, const std::string& name, char* buffer, size_t count) {
     size_t total = 0;
     while (total < count) {
         size_t got = 0;
-        const plat::FileError e = plat::ReadFile(file_, buffer + total, count - total, got);
-        if (e != plat::FileError::None) Raise("Error reading: " + name_, e);
+        const plat::FileError e = plat::ReadFile(file, buffer + total, count - total, got);
+        if (e != plat::FileError::None) Raise("Error reading: " + name, e);
         if (got == 0) break;
         total += got;
     }
     return total;
 }
+
+}  // namespace
+
+size_t ReadFileAt(plat::File& file, const std::string& name, int64_t offset, char* buffer, size_t count) {
+    const plat::FileError e = plat::SeekFile(file, offset);
+    if (e != plat::FileError::None) Raise("Error reading: " + name, e);
+    return ReadOn(file, name, buffer, count);
+}
+
+size_t TReadOnlyFile::ReadAt(int64_t offset, char* buffer, size_t count) {
+    return ReadFileAt(file_, name_, offset, buffer, count);
+}
+
+size_t TReadOnlyFile::ReadNext(char* buffer, size_t count) { return ReadOn(file_, name_, buffer, count); }

@@ -9,6 +9,10 @@
 
 #include "core/platform/platform.h"
 
+// Fills buffer from offset of an open file as far as the file goes; answers
+// the bytes read. name is the file's name for the message.
+size_t ReadFileAt(plat::File& file, const std::string& name, int64_t offset, char* buffer, size_t count);
+
 class TReadOnlyFile {
 public:
     explicit TReadOnlyFile(std::string name);
@@ -21,6 +25,7 @@ public:
     size_t ReadAt(int64_t offset, char* buffer, size_t count);
     // The same from where the previous read ended.
     size_t ReadNext(char* buffer, size_t count);
+    plat::File& File() { return file_; }
 
 private:
     std::string name_;

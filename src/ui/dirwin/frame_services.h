@@ -76,6 +76,8 @@ public:
     // ---- status line and speed bar
     // The active directory window's figures, sort key, patterns and buttons.
     virtual void ShowDirectoryStatus(const TDirectoryStatus& status) = 0;
+    // The hint line's text (a search shows the directory it is in).
+    virtual void SetHintText(const std::string& text) { (void)text; }
     // Refills the category box from the application list.
     virtual void ReloadCategoryBox() = 0;
     // Names of the applications in the category chosen in the category box.

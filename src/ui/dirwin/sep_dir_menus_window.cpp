@@ -19,33 +19,12 @@
 #include "ui/dirwin/frame_services.h"
 #include "core/settings/startup.h"
 #include "ui/frame/shown_text_qt.h"
+#include "ui/dirwin/menu_items_qt.h"
 
 namespace {
 
 // Merge groups of the window's menus in the main window's menu bar.
 constexpr int kTagGroup = 12, kPerformGroup = 21, kDirectoryGroup = 31, kAppGroup = 32;
-
-QAction* Item(QMenu* menu, const QString& name, const char* caption,
-             const QKeySequence& shortcut = {}) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    if (!shortcut.isEmpty()) a->setShortcut(shortcut);
-    return a;
-}
-
-QMenu* SubMenu(QMenu* parent, const char* name, const char* caption) {
-    QMenu* m = parent->addMenu(caption);
-    m->setObjectName(name);
-    return m;
-}
-
-QMenu* TopMenu(QWidget* owner, const char* name, const char* caption) {
-    auto* m = new QMenu(caption, owner);
-    m->setObjectName(name);
-    return m;
-}
-
-QString MenuText(const std::string& s) { return ShownQText(s).replace("&", "&&"); }
 
 }  // namespace
 
@@ -76,17 +55,17 @@ void TSepDir::BuildMenus() {
 
 void TSepDir::BuildTagMenu() {
     TagMenu = TopMenu(this, "TagMenu", "&Tag");
-    TagAllItem = Item(TagMenu, "TagAllItem", "&All");
-    TagReverseItem = Item(TagMenu, "TagReverseItem", "&Reverse");
-    TagNoneItem = Item(TagMenu, "TagNoneItem", "&None");
+    TagAllItem = MenuItem(TagMenu, "TagAllItem", "&All");
+    TagReverseItem = MenuItem(TagMenu, "TagReverseItem", "&Reverse");
+    TagNoneItem = MenuItem(TagMenu, "TagNoneItem", "&None");
     TagMenu->addSeparator();
-    TagDateItem = Item(TagMenu, "TagDateItem", "by &Date range ...");
-    TagSizeItem = Item(TagMenu, "TagSizeItem", "by &Size ...");
-    TagWildItem = Item(TagMenu, "TagWildItem", "by &Wildcards ...");
-    TagAttrItem = Item(TagMenu, "TagAttrItem", "by Attr&ibute ...");
+    TagDateItem = MenuItem(TagMenu, "TagDateItem", "by &Date range ...");
+    TagSizeItem = MenuItem(TagMenu, "TagSizeItem", "by &Size ...");
+    TagWildItem = MenuItem(TagMenu, "TagWildItem", "by &Wildcards ...");
+    TagAttrItem = MenuItem(TagMenu, "TagAttrItem", "by Attr&ibute ...");
     TagMenu->addSeparator();
-    TagCompareItem = Item(TagMenu, "TagCompareItem", "&Compare Paths ...");
-    TagSearchItem = Item(TagMenu, "TagSearchItem", "Search &Text ...");
+    TagCompareItem = MenuItem(TagMenu, "TagCompareItem", "&Compare Paths ...");
+    TagSearchItem = MenuItem(TagMenu, "TagSearchItem", "Search &Text ...");
     OnTrigger(TagAllItem, [this] { TagAll(); });
     OnTrigger(TagReverseItem, [this] { ToggleAll(); });
     OnTrigger(TagNoneItem, [this] { TagNone(); });
@@ -102,12 +81,12 @@ void TSepDir::BuildTagMenu() {
 
 void TSepDir::BuildPerformMenu() {
     PerformMenu = TopMenu(this, "PerformMenu", "&Perform");
-    CopyItem = Item(PerformMenu, "CopyItem", "&Copy ...", QKeySequence("Ctrl+C"));
-    MoveItem = Item(PerformMenu, "MoveItem", "&Move ...", QKeySequence("Ctrl+M"));
-    ShredItem = Item(PerformMenu, "ShredItem", "&Shred ...");
-    DeleteItem = Item(PerformMenu, "DeleteItem", "&Delete ...", QKeySequence("Ctrl+Del"));
-    AttrItem = Item(PerformMenu, "AttrItem", "&Attributes ...", QKeySequence("Ctrl+A"));
-    RenameItem = Item(PerformMenu, "RenameItem", "&Rename ...", QKeySequence("Ctrl+R"));
+    CopyItem = MenuItem(PerformMenu, "CopyItem", "&Copy ...", QKeySequence("Ctrl+C"));
+    MoveItem = MenuItem(PerformMenu, "MoveItem", "&Move ...", QKeySequence("Ctrl+M"));
+    ShredItem = MenuItem(PerformMenu, "ShredItem", "&Shred ...");
+    DeleteItem = MenuItem(PerformMenu, "DeleteItem", "&Delete ...", QKeySequence("Ctrl+Del"));
+    AttrItem = MenuItem(PerformMenu, "AttrItem", "&Attributes ...", QKeySequence("Ctrl+A"));
+    RenameItem = MenuItem(PerformMenu, "RenameItem", "&Rename ...", QKeySequence("Ctrl+R"));
     OnTrigger(CopyItem, [this] { CopyTagged(); });
     OnTrigger(MoveItem, [this] { MoveTagged(); });
     OnTrigger(ShredItem, [this] { RunDirCommand(TCommand::Shred); });
@@ -124,16 +103,16 @@ void TSepDir::BuildPerformMenu() {
 
 void TSepDir::BuildDirectoryMenu() {
     DirectoryMenu = TopMenu(this, "DirectoryMenu", "&Directory");
-    DirCreateItem = Item(DirectoryMenu, "DirCreateItem", "&Create ...", QKeySequence("Shift+Ins"));
-    DirRemoveItem = Item(DirectoryMenu, "DirRemoveItem", "&Remove  ...", QKeySequence("Shift+Del"));
-    DirCopyItem = Item(DirectoryMenu, "DirCopyItem", "&Copy ...");
+    DirCreateItem = MenuItem(DirectoryMenu, "DirCreateItem", "&Create ...", QKeySequence("Shift+Ins"));
+    DirRemoveItem = MenuItem(DirectoryMenu, "DirRemoveItem", "&Remove  ...", QKeySequence("Shift+Del"));
+    DirCopyItem = MenuItem(DirectoryMenu, "DirCopyItem", "&Copy ...");
     DirCopyItem->setEnabled(false);
     DirectoryMenu->addSeparator();
-    DirViewItem = Item(DirectoryMenu, "DirViewItem", "&View");
-    DirViewNewItem = Item(DirectoryMenu, "DirViewNewItem", "Vie&w new");
-    DirBackItem = Item(DirectoryMenu, "DirBackItem", "&Back one level");
+    DirViewItem = MenuItem(DirectoryMenu, "DirViewItem", "&View");
+    DirViewNewItem = MenuItem(DirectoryMenu, "DirViewNewItem", "Vie&w new");
+    DirBackItem = MenuItem(DirectoryMenu, "DirBackItem", "&Back one level");
     DirectoryMenu->addSeparator();
-    DirRenameItem = Item(DirectoryMenu, "DirRenameItem", "Re&name directory ...");
+    DirRenameItem = MenuItem(DirectoryMenu, "DirRenameItem", "Re&name directory ...");
     ConnectDirectoryItems(DirViewItem, DirViewNewItem, DirCopyItem, DirCreateItem, DirRemoveItem,
                           DirRenameItem, DirBackItem);
     connect(DirectoryMenu, &QMenu::aboutToShow, this, [this] {
@@ -157,10 +136,10 @@ void TSepDir::ConnectDirectoryItems(QAction* view, QAction* viewNew, QAction* co
 
 QList<QAction*> TSepDir::AddSortItems(QMenu* menu, const char* prefix, const char* typeCaption) {
     auto name = [prefix](const char* base) { return QString(prefix) + base; };
-    QList<QAction*> items = {Item(menu, name("SortNameItem"), "&Name"),
-                             Item(menu, name("SortTypeItem"), typeCaption),
-                             Item(menu, name("SortDateItem"), "&Date"),
-                             Item(menu, name("SortSizeItem"), "&Size")};
+    QList<QAction*> items = {MenuItem(menu, name("SortNameItem"), "&Name"),
+                             MenuItem(menu, name("SortTypeItem"), typeCaption),
+                             MenuItem(menu, name("SortDateItem"), "&Date"),
+                             MenuItem(menu, name("SortSizeItem"), "&Size")};
     static const char* const kKeys[] = {"N   ", "E   ", "D   ", "S   "};
     for (int i = 0; i < 4; ++i) {
         items[i]->setCheckable(true);
@@ -177,10 +156,10 @@ void TSepDir::BuildOptionsMenu() {
     SortTypeItem = sort[1];
     SortDateItem = sort[2];
     SortSizeItem = sort[3];
-    WildcardsItem = Item(OptionsMenu, "WildcardsItem", "&Wildcards ...");
-    AllOptionsItem = Item(OptionsMenu, "AllOptionsItem", "&All options ...");
+    WildcardsItem = MenuItem(OptionsMenu, "WildcardsItem", "&Wildcards ...");
+    AllOptionsItem = MenuItem(OptionsMenu, "AllOptionsItem", "&All options ...");
     OptionsMenu->addSeparator();
-    ShowDrivesItem = Item(OptionsMenu, "ShowDrivesItem", "Show &Drive list");
+    ShowDrivesItem = MenuItem(OptionsMenu, "ShowDrivesItem", "Show &Drive list");
     OnTrigger(WildcardsItem, [this] { ShowSetWildcards(*this); });
     OnTrigger(AllOptionsItem, [this] { RunDirCommand(TCommand::WindowOptions); });
     // The drive bar is not part of the main window yet: there is nothing
@@ -192,9 +171,9 @@ void TSepDir::BuildOptionsMenu() {
 
 void TSepDir::BuildViewersMenu() {
     ViewersMenu = TopMenu(this, "ViewersMenu", "&Viewers");
-    ViewAsciiItem = Item(ViewersMenu, "ViewAsciiItem", "&Ascii");
-    ViewHexItem = Item(ViewersMenu, "ViewHexItem", "&Hex");
-    ViewPicturesItem = Item(ViewersMenu, "ViewPicturesItem", "&Pictures");
+    ViewAsciiItem = MenuItem(ViewersMenu, "ViewAsciiItem", "&Ascii");
+    ViewHexItem = MenuItem(ViewersMenu, "ViewHexItem", "&Hex");
+    ViewPicturesItem = MenuItem(ViewersMenu, "ViewPicturesItem", "&Pictures");
     ConnectViewerItems(ViewAsciiItem, ViewHexItem, ViewPicturesItem);
     connect(ViewersMenu, &QMenu::aboutToShow, this, [this] { RunReportingErrors([this] { UpdateActions(); }); });
 }
@@ -215,7 +194,7 @@ void TSepDir::BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more,
         OnTrigger(a, [this, a] { StartApplication(a); });
         items.append(a);
     }
-    more = Item(menu, numbered ? "AppMoreItem" : "ListAppMoreItem", "&More ...");
+    more = MenuItem(menu, numbered ? "AppMoreItem" : "ListAppMoreItem", "&More ...");
     more->setVisible(false);
     OnTrigger(more, [this] {
         if (main_) main_->RunCommand(TCommand::StartApplication, {this, {}, kChooseApplication});
@@ -224,15 +203,15 @@ void TSepDir::BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more,
 
 void TSepDir::BuildTreeMenu() {
     TreeMenu = TopMenu(this, "TreeMenu", "");
-    TreeViewItem = Item(TreeMenu, "TreeViewItem", "&View");
-    TreeViewNewItem = Item(TreeMenu, "TreeViewNewItem", "Vie&w New");
-    TreeBackItem = Item(TreeMenu, "TreeBackItem", "&Back a level");
+    TreeViewItem = MenuItem(TreeMenu, "TreeViewItem", "&View");
+    TreeViewNewItem = MenuItem(TreeMenu, "TreeViewNewItem", "Vie&w New");
+    TreeBackItem = MenuItem(TreeMenu, "TreeBackItem", "&Back a level");
     TreeMenu->addSeparator();
-    TreeCreateItem = Item(TreeMenu, "TreeCreateItem", "&Create ...");
-    TreeRemoveItem = Item(TreeMenu, "TreeRemoveItem", "&Remove ...");
-    TreeCopyItem = Item(TreeMenu, "TreeCopyItem", "C&opy ...");
+    TreeCreateItem = MenuItem(TreeMenu, "TreeCreateItem", "&Create ...");
+    TreeRemoveItem = MenuItem(TreeMenu, "TreeRemoveItem", "&Remove ...");
+    TreeCopyItem = MenuItem(TreeMenu, "TreeCopyItem", "C&opy ...");
     TreeCopyItem->setEnabled(false);
-    TreeRenameItem = Item(TreeMenu, "TreeRenameItem", "Re&name ...");
+    TreeRenameItem = MenuItem(TreeMenu, "TreeRenameItem", "Re&name ...");
     ConnectDirectoryItems(TreeViewItem, TreeViewNewItem, TreeCopyItem, TreeCreateItem, TreeRemoveItem,
                           TreeRenameItem, TreeBackItem);
 }
@@ -240,8 +219,8 @@ void TSepDir::BuildTreeMenu() {
 void TSepDir::BuildListMenu() {
     ListMenu = TopMenu(this, "ListMenu", "");
     ListEditMenu = SubMenu(ListMenu, "ListEditMenu", "&Edit");
-    ListEditItem = Item(ListEditMenu, "ListEditItem", "&Edit");
-    ListNewFileItem = Item(ListEditMenu, "ListNewFileItem", "&New file");
+    ListEditItem = MenuItem(ListEditMenu, "ListEditItem", "&Edit");
+    ListNewFileItem = MenuItem(ListEditMenu, "ListNewFileItem", "&New file");
     OnTrigger(ListEditItem, [this] {
         if (GetCurrentIndex() >= 0) EditEntry(GetCurrentIndex());
     });
@@ -250,9 +229,9 @@ void TSepDir::BuildListMenu() {
     });
 
     ListViewersMenu = SubMenu(ListMenu, "ListViewersMenu", "&Viewers");
-    ListViewAsciiItem = Item(ListViewersMenu, "ListViewAsciiItem", "View &Ascii");
-    ListViewHexItem = Item(ListViewersMenu, "ListViewHexItem", "View &Hex");
-    ListViewPictureItem = Item(ListViewersMenu, "ListViewPictureItem", "View &Picture");
+    ListViewAsciiItem = MenuItem(ListViewersMenu, "ListViewAsciiItem", "View &Ascii");
+    ListViewHexItem = MenuItem(ListViewersMenu, "ListViewHexItem", "View &Hex");
+    ListViewPictureItem = MenuItem(ListViewersMenu, "ListViewPictureItem", "View &Picture");
     ConnectViewerItems(ListViewAsciiItem, ListViewHexItem, ListViewPictureItem);
 
     ListAppMenu = SubMenu(ListMenu, "ListAppMenu", "&Applications");
@@ -262,11 +241,11 @@ void TSepDir::BuildListMenu() {
     // here opens the attribute dialog, as Perform's item does, so it is an
     // item of its own.
     ListTagMenu = SubMenu(ListMenu, "ListTagMenu", "&Tag");
-    ListTagSingleItem = Item(ListTagMenu, "ListTagSingleItem", "&Single");
+    ListTagSingleItem = MenuItem(ListTagMenu, "ListTagSingleItem", "&Single");
     ListTagMenu->addActions({TagAllItem, TagReverseItem, TagNoneItem});
     ListTagMenu->addSeparator();
     ListTagMenu->addActions({TagDateItem, TagSizeItem, TagWildItem});
-    ListTagAttrItem = Item(ListTagMenu, "ListTagAttrItem", "by Attr&ibute ...");
+    ListTagAttrItem = MenuItem(ListTagMenu, "ListTagAttrItem", "by Attr&ibute ...");
     ListTagMenu->addSeparator();
     ListTagMenu->addActions({TagCompareItem, TagSearchItem});
     OnTrigger(ListTagSingleItem, [this] { ToggleTag(GetCurrentIndex()); });
@@ -275,7 +254,7 @@ void TSepDir::BuildListMenu() {
     ListPerformMenu = SubMenu(ListMenu, "ListPerformMenu", "&Perform");
     ListPerformMenu->addActions(PerformMenu->actions());
 
-    ListWildcardsItem = Item(ListMenu, "ListWildcardsItem", "&Wildcards ...");
+    ListWildcardsItem = MenuItem(ListMenu, "ListWildcardsItem", "&Wildcards ...");
     OnTrigger(ListWildcardsItem, [this] { ShowSetWildcards(*this); });
     ListSortMenu = SubMenu(ListMenu, "ListSortMenu", "&Sort");
     const QList<QAction*> sort = AddSortItems(ListSortMenu, "List", "T&ype");

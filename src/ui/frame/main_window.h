@@ -161,7 +161,7 @@ public:
     void ShowPanels(const std::string& counter, const std::string& tags) override;
     const QPixmap& TagMark(bool tagged) const override { return tagged ? B_CHECK : B_NOCHECK; }
     QWidget* FrameWidget() override { return this; }
-    void SetHintText(const std::string& text);
+    void SetHintText(const std::string& text) override;
     std::string HintText() const;
     void ReloadCategoryBox() override;
     std::vector<std::string> ApplicationsInCategory() const override;

@@ -8,6 +8,7 @@
 #include "ui/tagging/tag_dialogs_qt.h"
 #include "ui/options/option_dialogs_qt.h"
 #include "ui/search/search_dialogs_qt.h"
+#include "ui/search/drive_search_dialog.h"
 #include "ui/viewers/viewers_binary_qt.h"
 #include "ui/viewers/viewers_text_qt.h"
 #include "ui/frame/main_window.h"
@@ -20,6 +21,7 @@ void InstallProgramParts(Tmainform& form) {
     InstallOptionDialogs(form);
     InstallDriveInformation(form);
     InstallSearchDialogs(form);
+    InstallDriveSearch(form);
     InstallApplications(form);
     InstallTextViewers(form);
     InstallBinaryViewers(form);

@@ -36,26 +36,26 @@ struct DeadControlsTest : SepDirUiTest {
 }  // namespace
 
 TEST_F(DeadControlsTest, ButtonsFollowWhatCanRunWithNoneOneAndTwoWindows) {
-    // Drive search and the compare are parts not built yet: never enabled.
-    // Quick add needs a split window.
+    // Drive search needs no window; quick add needs a split window; the
+    // compare needs two.
     EXPECT_EQ(Buttons(),
-              "New+ DriveSearch- AppList+ QuickDir+ TileH- TileV- Maximize- Copy- Delete- QuickAdd- TagAll- "
+              "New+ DriveSearch+ AppList+ QuickDir+ TileH- TileV- Maximize- Copy- Delete- QuickAdd- TagAll- "
               "TagNone- TagWild- Compare- Options- ");
     for (const char* item : {"WindowCascade", "WindowTileH", "WindowTileV", "WindowMaximize", "WindowArrange"})
         EXPECT_FALSE(form->findChild<QAction*>(item)->isEnabled()) << item;
 
     TSepDir* one = Open("C:\\work");
     EXPECT_EQ(Buttons(),
-              "New+ DriveSearch- AppList+ QuickDir+ TileH+ TileV+ Maximize+ Copy- Delete- QuickAdd+ TagAll+ "
+              "New+ DriveSearch+ AppList+ QuickDir+ TileH+ TileV+ Maximize+ Copy- Delete- QuickAdd+ TagAll+ "
               "TagNone- TagWild+ Compare- Options+ ");
     one->TagAll();
     EXPECT_EQ(Buttons(),
-              "New+ DriveSearch- AppList+ QuickDir+ TileH+ TileV+ Maximize+ Copy+ Delete+ QuickAdd+ TagAll+ "
+              "New+ DriveSearch+ AppList+ QuickDir+ TileH+ TileV+ Maximize+ Copy+ Delete+ QuickAdd+ TagAll+ "
               "TagNone+ TagWild+ Compare- Options+ ");
 
     Open("C:\\other");
     EXPECT_EQ(Buttons(),
-              "New+ DriveSearch- AppList+ QuickDir+ TileH+ TileV+ Maximize+ Copy- Delete- QuickAdd+ TagAll+ "
+              "New+ DriveSearch+ AppList+ QuickDir+ TileH+ TileV+ Maximize+ Copy- Delete- QuickAdd+ TagAll+ "
               "TagNone- TagWild+ Compare- Options+ ");
 }
 
