@@ -16,6 +16,7 @@
 #include "core/settings/app_ini.h"
 #include "core/tagging/history.h"
 #include "ui/frame/dialog_buttons.h"
+#include "ui/frame/find_dialog_layout.h"
 
 namespace {
 const char* const kSection = "FHEX";
@@ -74,12 +75,9 @@ TFindHexDialog::TFindHexDialog(QWidget* parent) : QDialog(parent) {
     E_Text = new QLineEdit(this);
     E_Text->setObjectName("E_Text");
     Light = new THexValidLight(this);
-    CB_Top = new QCheckBox("From &Top", this);
-    CB_Top->setObjectName("CB_Top");
-    CB_Top->setChecked(AppIni().ReadBool(kSection, "TOP", true));
-    CB_Case = new QCheckBox("&Case  Sensitive", this);
-    CB_Case->setObjectName("CB_Case");
-    CB_Case->setChecked(AppIni().ReadBool(kSection, "CASE", true));
+    const TFindBoxes findBoxes = MakeFindBoxes(this, kSection, "TOP", true, "&Case  Sensitive", "CASE", true);
+    CB_Top = findBoxes.Top;
+    CB_Case = findBoxes.Case;
     FindBtn = DialogButton(this, "&Find", "FindBtn", true);
     CancelBtn = DialogButton(this, "Cancel", "CancelBtn");
 
@@ -89,18 +87,7 @@ TFindHexDialog::TFindHexDialog(QWidget* parent) : QDialog(parent) {
     textRow->addWidget(E_Text);
     textRow->addWidget(Light);
     fields->addRow("Text", textRow);
-    auto* boxes = new QHBoxLayout;
-    boxes->addWidget(CB_Top);
-    boxes->addWidget(CB_Case);
-    boxes->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(FindBtn);
-    buttons->addWidget(CancelBtn);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(boxes);
-    layout->addLayout(buttons);
+    LayOutFindDialog(this, fields, findBoxes, FindBtn, CancelBtn);
 
     connect(CB_Hex, &QComboBox::editTextChanged, this, &TFindHexDialog::HexChanged);
     connect(E_Text, &QLineEdit::textEdited, this, &TFindHexDialog::TextChanged);

@@ -11,6 +11,7 @@
 #include "core/settings/app_ini.h"
 #include "core/tagging/history.h"
 #include "ui/frame/dialog_buttons.h"
+#include "ui/frame/find_dialog_layout.h"
 
 namespace {
 const char* const kSection = "Find";
@@ -35,30 +36,16 @@ TFindReplaceDialog::TFindReplaceDialog(QWidget* parent) : QDialog(parent) {
     replaceHistory_ = LoadHistory(kSection, "CB_Replace");
     CB_Text = HistoryBox(this, "CB_Text", findHistory_);
     CB_Replace = HistoryBox(this, "CB_Replace", replaceHistory_);
-    CB_Top = new QCheckBox("From &Top", this);
-    CB_Top->setObjectName("CB_Top");
-    CB_Top->setChecked(AppIni().ReadBool(kSection, "Top", true));
-    CB_Case = new QCheckBox("&Case Sensitive", this);
-    CB_Case->setObjectName("CB_Case");
-    CB_Case->setChecked(AppIni().ReadBool(kSection, "Case", false));
+    const TFindBoxes findBoxes = MakeFindBoxes(this, kSection, "Top", true, "&Case Sensitive", "Case", false);
+    CB_Top = findBoxes.Top;
+    CB_Case = findBoxes.Case;
     OKBtn = DialogButton(this, "OK", "OKBtn", true);
     CancelBtn = DialogButton(this, "Cancel", "CancelBtn");
 
     auto* fields = new QFormLayout;
     fields->addRow("&Find:", CB_Text);
     fields->addRow("&Replace:", CB_Replace);
-    auto* boxes = new QHBoxLayout;
-    boxes->addWidget(CB_Top);
-    boxes->addWidget(CB_Case);
-    boxes->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(boxes);
-    layout->addLayout(buttons);
+    LayOutFindDialog(this, fields, findBoxes, OKBtn, CancelBtn);
     connect(OKBtn, &QPushButton::clicked, this, &TFindReplaceDialog::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     CB_Text->setFocus();

@@ -12,6 +12,7 @@
 #include "core/tagging/history.h"
 #include "ui/dirwin/frame_services.h"
 #include "ui/frame/dialog_buttons.h"
+#include "ui/frame/find_dialog_layout.h"
 
 namespace {
 const char* const kSection = "Find";
@@ -31,29 +32,15 @@ TFindTextDialog::TFindTextDialog(TFindState& state, QWidget* parent) : QDialog(p
     history_ = LoadHistory(kSection, kHistoryKey);
     for (const std::string& entry : history_) CB_Text->addItem(QString::fromStdString(entry));
     CB_Text->setEditText(QString());
-    CB_Top = new QCheckBox("From &Top", this);
-    CB_Top->setObjectName("CB_Top");
-    CB_Top->setChecked(AppIni().ReadBool(kSection, "Top", true));
-    CB_Case = new QCheckBox("&Case Sensitive", this);
-    CB_Case->setObjectName("CB_Case");
-    CB_Case->setChecked(AppIni().ReadBool(kSection, "Case", false));
+    const TFindBoxes findBoxes = MakeFindBoxes(this, kSection, "Top", true, "&Case Sensitive", "Case", false);
+    CB_Top = findBoxes.Top;
+    CB_Case = findBoxes.Case;
     OKBtn = DialogButton(this, "OK", "OKBtn", true);
     CancelBtn = DialogButton(this, "Cancel", "CancelBtn");
 
     auto* fields = new QFormLayout;
     fields->addRow("&Text", CB_Text);
-    auto* boxes = new QHBoxLayout;
-    boxes->addWidget(CB_Top);
-    boxes->addWidget(CB_Case);
-    boxes->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fields);
-    layout->addLayout(boxes);
-    layout->addLayout(buttons);
+    LayOutFindDialog(this, fields, findBoxes, OKBtn, CancelBtn);
 
     connect(OKBtn, &QPushButton::clicked, this, &TFindTextDialog::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &TFindTextDialog::CancelBtnClick);

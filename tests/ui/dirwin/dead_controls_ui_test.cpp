@@ -56,7 +56,7 @@ TEST_F(DeadControlsTest, ButtonsFollowWhatCanRunWithNoneOneAndTwoWindows) {
     Open("C:\\other");
     EXPECT_EQ(Buttons(),
               "New+ DriveSearch+ AppList+ QuickDir+ TileH+ TileV+ Maximize+ Copy- Delete- QuickAdd+ TagAll+ "
-              "TagNone- TagWild+ Compare- Options+ ");
+              "TagNone- TagWild+ Compare+ Options+ ");
 }
 
 TEST_F(DeadControlsTest, EditAndApplicationItemsWaitForTheirParts) {

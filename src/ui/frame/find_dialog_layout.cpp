@@ -1,0 +1,43 @@
+#include "ui/frame/find_dialog_layout.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/settings/app_ini.h"
+
+namespace {
+
+QCheckBox* StoredBox(QWidget* dialog, const char* text, const char* name, const std::string& section,
+                     const char* key, bool def) {
+    auto* box = new QCheckBox(text, dialog);
+    box->setObjectName(name);
+    box->setChecked(AppIni().ReadBool(section, key, def));
+    return box;
+}
+
+}  // namespace
+
+TFindBoxes MakeFindBoxes(QWidget* dialog, const std::string& section, const char* topKey, bool topDefault,
+                         const char* caseText, const char* caseKey, bool caseDefault) {
+    return {StoredBox(dialog, "From &Top", "CB_Top", section, topKey, topDefault),
+            StoredBox(dialog, caseText, "CB_Case", section, caseKey, caseDefault)};
+}
+
+void LayOutFindDialog(QWidget* dialog, QFormLayout* fields, const TFindBoxes& boxes, QPushButton* ok,
+                      QPushButton* cancel) {
+    auto* boxRow = new QHBoxLayout;
+    boxRow->addWidget(boxes.Top);
+    boxRow->addWidget(boxes.Case);
+    boxRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addLayout(fields);
+    layout->addLayout(boxRow);
+    layout->addLayout(buttons);
+}
