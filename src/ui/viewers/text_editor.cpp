@@ -416,9 +416,12 @@ void Tf_Editor::ChooseFont() {
 }
 
 Tf_Editor* FindEditorOn(const QList<QMdiSubWindow*>& children, const std::string& fileName) {
-    const std::string wanted = plat::UpperCase(fileName);
+    // The same file is the same host file: names that differ only in case
+    // may name one file (resolved without regard to case) or two (twins).
+    auto hostOf = [](const std::string& name) { return plat::ToHost(name).value_or(plat::UpperCase(name)); };
+    const std::string wanted = hostOf(fileName);
     for (QMdiSubWindow* child : children)
         if (auto* editor = qobject_cast<Tf_Editor*>(child))
-            if (!editor->FileName.empty() && plat::UpperCase(editor->FileName) == wanted) return editor;
+            if (!editor->FileName.empty() && hostOf(editor->FileName) == wanted) return editor;
     return nullptr;
 }

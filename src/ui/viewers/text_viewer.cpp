@@ -173,7 +173,9 @@ bool TFVAscii::OpenFile(const std::string& fileName) {
     LineCount = 0;
     TopLine = 1;
     FirstColumn = 1;
-    FileName = plat::UpperCase(fileName);
+    // The name keeps its spelling: upper-cased, it could name the file's
+    // case twin or nothing at all.
+    FileName = fileName;
     setWindowTitle(QString::fromStdString("Ascii Viewer: " + FileName));
 
     QPointer<TFVAscii> self(this);

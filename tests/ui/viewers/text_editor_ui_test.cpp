@@ -264,6 +264,10 @@ TEST_F(TextEditorTest, EditingAnOpenFileBringsItsEditorForward) {
     form->RunCommand(TCommand::NewFile);
     form->RunCommand(TCommand::NewFile);
     EXPECT_EQ(form->MDIChildren().size(), 4);
+    // A case twin is another file with an editor of its own.
+    env.WriteFile("c/NOTES.TXT", "twin\n");
+    form->RunCommand(TCommand::EditFile, {nullptr, "C:\\NOTES.TXT"});
+    EXPECT_EQ(form->MDIChildren().size(), 5);
 }
 
 TEST_F(TextEditorTest, UnreadableFileOpensNoEditor) {

@@ -58,10 +58,18 @@ struct TextViewerTest : MainWindowUiTest {
     }
 };
 
+TEST_F(TextViewerTest, CaseTwinsEachShowTheirOwnText) {
+    env.WriteFile("c/TWIN.TXT", "upper\n");
+    TFVAscii* v = View("lower\n", "twin.txt");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->windowTitle(), "Ascii Viewer: C:\\twin.txt");
+    EXPECT_EQ(v->ScreenRows().front(), "lower");
+}
+
 TEST_F(TextViewerTest, HomeUpEndAndTheEndOfFileRow) {
     TFVAscii* v = View(Numbered(100), "notes.txt");
     ASSERT_TRUE(v);
-    EXPECT_EQ(v->windowTitle(), "Ascii Viewer: C:\\NOTES.TXT");
+    EXPECT_EQ(v->windowTitle(), "Ascii Viewer: C:\\notes.txt");
     ASSERT_EQ(v->LinesPerScreen, 10);
     EXPECT_EQ(v->ScreenRows().front(), "L1");
     EXPECT_EQ(v->ScreenRows().size(), 11);  // one row more than fits, cut by the edge
