@@ -3,31 +3,31 @@
 #include "core/settings/app_ini.h"
 
 namespace {
-TFontSpec SpecOf(const QFont& font) {
-    TFontSpec spec;
-    spec.Name = font.family().toStdString();
-    spec.Size = font.pointSize() > 0 ? font.pointSize() : 10;
-    spec.Bold = font.bold();
-    spec.Italic = font.italic();
-    spec.Underline = font.underline();
-    spec.StrikeOut = font.strikeOut();
-    return spec;
+TFontSpec StoredFontOf(const QFont& font) {
+    TFontSpec stored;
+    stored.Name = font.family().toStdString();
+    stored.Size = font.pointSize() > 0 ? font.pointSize() : 10;
+    stored.Bold = font.bold();
+    stored.Italic = font.italic();
+    stored.Underline = font.underline();
+    stored.StrikeOut = font.strikeOut();
+    return stored;
 }
 }  // namespace
 
 QFont ReadViewerFont(const std::string& section, const std::string& prefix, const QFont& fallback) {
-    TFontSpec spec = SpecOf(fallback);
-    AppIni().ReadFont(section, prefix, spec);
-    QFont font(QString::fromStdString(spec.Name));
+    TFontSpec stored = StoredFontOf(fallback);
+    AppIni().ReadFont(section, prefix, stored);
+    QFont font(QString::fromStdString(stored.Name));
     // A stored size that makes no sense reads as the fallback's.
-    font.setPointSize(spec.Size > 0 && spec.Size <= 200 ? spec.Size : SpecOf(fallback).Size);
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
-    font.setStrikeOut(spec.StrikeOut);
+    font.setPointSize(stored.Size > 0 && stored.Size <= 200 ? stored.Size : StoredFontOf(fallback).Size);
+    font.setBold(stored.Bold);
+    font.setItalic(stored.Italic);
+    font.setUnderline(stored.Underline);
+    font.setStrikeOut(stored.StrikeOut);
     return font;
 }
 
 void WriteViewerFont(const std::string& section, const std::string& prefix, const QFont& font) {
-    AppIni().WriteFont(section, prefix, SpecOf(font));
+    AppIni().WriteFont(section, prefix, StoredFontOf(font));
 }
