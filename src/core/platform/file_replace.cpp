@@ -20,29 +20,6 @@ namespace {
 
 constexpr const char* kDosAttrib = "user.DOSATTRIB";
 
-// The file a link leads to: saving writes through it, the link stays.
-std::string ThroughLink(const std::string& host) {
-    struct stat st {};
-    if (::lstat(host.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return host;
-    std::string target = host;
-    if (char* real = ::realpath(host.c_str(), nullptr)) {
-        target = real;
-        std::free(real);
-    }
-    return target;
-}
-
-FileError WriteAll(int fd, const std::string& data) {
-    size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return detail::ErrnoToError(errno);
-        if (n == 0) return FileError::DiskFull;
-        done += static_cast<size_t>(n);
-    }
-    return FileError::None;
-}
 
 // Owner, mode and the stored DOS attributes of the old file onto the new one.
 bool KeepAttributes(int fd, const std::string& oldHost, const struct stat& st) {
@@ -65,7 +42,7 @@ FileError ReplaceFileContents(const std::string& winPath, const std::string& dat
     if (detail::FaultFires(FaultOp::Open, injected)) return injected;
     auto resolved = detail::ResolveHost(ExpandFileName(winPath), false);
     if (!resolved || resolved->empty()) return FileError::PathNotFound;
-    const std::string host = ThroughLink(*resolved);
+    const std::string host = detail::LinkTarget(*resolved);
     struct stat st {};
     const bool exists = ::stat(host.c_str(), &st) == 0;
     if (exists && !S_ISREG(st.st_mode)) return FileError::AccessDenied;
@@ -80,7 +57,7 @@ FileError ReplaceFileContents(const std::string& winPath, const std::string& dat
     FileError result = FileError::None;
     if (exists ? !KeepAttributes(fd, host, st) : ::fchmod(fd, 0644) != 0) result = FileError::AccessDenied;
     if (result == FileError::None && detail::FaultFires(FaultOp::Write, injected)) result = injected;
-    if (result == FileError::None) result = WriteAll(fd, data);
+    if (result == FileError::None) result = detail::WriteAll(fd, data);
     if (result == FileError::None && ::fsync(fd) != 0) result = detail::ErrnoToError(errno);
     if (::close(fd) != 0 && result == FileError::None) result = detail::ErrnoToError(errno);
     if (result == FileError::None && detail::FaultFires(FaultOp::Rename, injected)) result = injected;

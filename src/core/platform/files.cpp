@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "core/platform/host_internal.h"
@@ -48,6 +49,29 @@ FileError MissingError(const std::string& host) {
 }  // namespace
 
 namespace detail {
+
+std::string LinkTarget(const std::string& hostPath) {
+    struct stat st {};
+    if (::lstat(hostPath.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return hostPath;
+    std::string target = hostPath;
+    if (char* real = ::realpath(hostPath.c_str(), nullptr)) {
+        target = real;
+        std::free(real);
+    }
+    return target;
+}
+
+FileError WriteAll(int fd, const std::string& data) {
+    size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return ErrnoToError(errno);
+        if (n == 0) return FileError::DiskFull;
+        done += static_cast<size_t>(n);
+    }
+    return FileError::None;
+}
 
 FileError ErrnoToError(int err) {
     switch (err) {

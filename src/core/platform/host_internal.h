@@ -13,6 +13,13 @@
 namespace plat::detail {
 
 FileError ErrnoToError(int err);
+// The file a symbolic link leads to, or hostPath itself when it is no link:
+// files replaced in place (the ini file, a saved text) are written through
+// their links, which stay links.
+std::string LinkTarget(const std::string& hostPath);
+// Writes all of data to fd: the error of the write that failed, DiskFull
+// for one that wrote nothing.
+FileError WriteAll(int fd, const std::string& data);
 // True (and error set) when an armed fault fires for this call.
 bool FaultFires(FaultOp op, FileError& error);
 

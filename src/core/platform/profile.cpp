@@ -34,6 +34,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/platform/host_internal.h"
 #include "core/platform/platform.h"
 
 namespace plat {
@@ -372,17 +373,6 @@ std::string WithoutSection(const Parsed& p, const std::string& section) {
     return Without(p.data, cuts);
 }
 
-// A symbolic link to the ini file stays a link: the file it names is replaced.
-std::string LinkTarget(const std::string& host) {
-    struct stat st {};
-    if (::lstat(host.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return host;
-    std::string target = host;
-    if (char* real = ::realpath(host.c_str(), nullptr)) {
-        target = real;
-        std::free(real);
-    }
-    return target;
-}
 
 // An exclusive advisory lock on "<ini>.lock" for one read-modify-write. The
 // holder removes the lock file before it lets go; whoever was waiting on
@@ -429,16 +419,6 @@ private:
     int fd_ = -1;
 };
 
-bool WriteAll(int fd, const std::string& data) {
-    size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
 
 // Replaces the file with data: a temp file in the same folder with the old
 // file's owner, group and mode, flushed to disk, then renamed over the old
@@ -463,7 +443,7 @@ bool ReplaceFile(const std::string& target, const std::string& data) {
         ok = false;
     // The mode after the owner: a change of owner clears set-id bits.
     if (ok && ::fchmod(fd, exists ? (st.st_mode & 07777) : 0644) != 0) ok = false;
-    ok = ok && WriteAll(fd, data) && ::fsync(fd) == 0;
+    ok = ok && detail::WriteAll(fd, data) == FileError::None && ::fsync(fd) == 0;
     if (::close(fd) != 0) ok = false;
     if (ok && ::rename(tmp.c_str(), target.c_str()) != 0) ok = false;
     if (!ok) ::unlink(tmp.c_str());
@@ -476,7 +456,7 @@ template <typename Edit>
 bool Rewrite(const std::string& file, Edit edit) {
     auto host = HostPathOf(file);
     if (!host) return false;
-    const std::string target = LinkTarget(*host);
+    const std::string target = detail::LinkTarget(*host);
     WriteLock lock(target + ".lock");
     Loaded loaded = Load(target);
     if (loaded.result == LoadResult::Failed) return false;
