@@ -1,6 +1,7 @@
 #include "ui/frame/find_dialog_layout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -19,6 +20,18 @@ QCheckBox* StoredBox(QWidget* dialog, const char* text, const char* name, const 
 }
 
 }  // namespace
+
+QComboBox* FindHistoryBox(QWidget* dialog, const char* name, const std::vector<std::string>& history) {
+    auto* box = new QComboBox(dialog);
+    box->setObjectName(name);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->setMinimumWidth(300);
+    for (const std::string& entry : history) box->addItem(QString::fromStdString(entry));
+    box->setEditText(QString());
+    return box;
+}
 
 TFindBoxes MakeFindBoxes(QWidget* dialog, const std::string& section, const char* topKey, bool topDefault,
                          const char* caseText, const char* caseKey, bool caseDefault) {

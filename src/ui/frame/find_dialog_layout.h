@@ -4,8 +4,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QFormLayout;
 class QPushButton;
 class QWidget;
@@ -14,6 +16,10 @@ struct TFindBoxes {
     QCheckBox* Top;   // "From &Top", object name CB_Top
     QCheckBox* Case;  // caseText, object name CB_Case
 };
+
+// An empty text field offering history in its drop-down; typing is never
+// completed.
+QComboBox* FindHistoryBox(QWidget* dialog, const char* name, const std::vector<std::string>& history);
 
 // The two boxes, checked as stored under section/topKey and section/caseKey.
 TFindBoxes MakeFindBoxes(QWidget* dialog, const std::string& section, const char* topKey, bool topDefault,

@@ -16,17 +16,6 @@
 namespace {
 const char* const kSection = "Find";
 
-QComboBox* HistoryBox(QWidget* parent, const char* name, const std::vector<std::string>& history) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->setMinimumWidth(300);
-    for (const std::string& entry : history) box->addItem(QString::fromStdString(entry));
-    box->setEditText(QString());
-    return box;
-}
 }  // namespace
 
 TFindReplaceDialog::TFindReplaceDialog(QWidget* parent) : QDialog(parent) {
@@ -34,8 +23,8 @@ TFindReplaceDialog::TFindReplaceDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Find and Replace");
     findHistory_ = LoadHistory(kSection, "CB_Text");
     replaceHistory_ = LoadHistory(kSection, "CB_Replace");
-    CB_Text = HistoryBox(this, "CB_Text", findHistory_);
-    CB_Replace = HistoryBox(this, "CB_Replace", replaceHistory_);
+    CB_Text = FindHistoryBox(this, "CB_Text", findHistory_);
+    CB_Replace = FindHistoryBox(this, "CB_Replace", replaceHistory_);
     const TFindBoxes findBoxes = MakeFindBoxes(this, kSection, "Top", true, "&Case Sensitive", "Case", false);
     CB_Top = findBoxes.Top;
     CB_Case = findBoxes.Case;

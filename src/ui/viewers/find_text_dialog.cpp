@@ -23,15 +23,8 @@ TFindTextDialog::TFindTextDialog(TFindState& state, QWidget* parent) : QDialog(p
     setObjectName("FindText");
     setWindowTitle("Find Text");
 
-    CB_Text = new QComboBox(this);
-    CB_Text->setObjectName("CB_Text");
-    CB_Text->setEditable(true);
-    CB_Text->setInsertPolicy(QComboBox::NoInsert);
-    CB_Text->setCompleter(nullptr);
-    CB_Text->setMinimumWidth(300);
     history_ = LoadHistory(kSection, kHistoryKey);
-    for (const std::string& entry : history_) CB_Text->addItem(QString::fromStdString(entry));
-    CB_Text->setEditText(QString());
+    CB_Text = FindHistoryBox(this, "CB_Text", history_);
     const TFindBoxes findBoxes = MakeFindBoxes(this, kSection, "Top", true, "&Case Sensitive", "Case", false);
     CB_Top = findBoxes.Top;
     CB_Case = findBoxes.Case;
