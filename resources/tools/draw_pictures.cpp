@@ -192,6 +192,35 @@ int main(int argc, char** argv) {
         Page(p, 7, 7);
     });
 
+    // A search result window's own file drag pictures: one file, several
+    // files, each copied (a plus) or moved (an arrow).
+    const auto plus = [](QPainter& p, int x, int y) {
+        p.fillRect(x, y, 9, 9, kWhite);
+        p.setPen(kInk);
+        p.drawRect(x, y, 8, 8);
+        p.setPen(QPen(kGreen, 2));
+        p.drawLine(x + 2, y + 4, x + 6, y + 4);
+        p.drawLine(x + 4, y + 2, x + 4, y + 6);
+    };
+    const auto arrow = [](QPainter& p, int x, int y) {
+        p.fillRect(x, y, 9, 9, kWhite);
+        p.setPen(kInk);
+        p.drawRect(x, y, 8, 8);
+        p.setPen(QPen(kNavy, 2));
+        p.drawLine(x + 2, y + 4, x + 6, y + 4);
+        p.drawLine(x + 4, y + 2, x + 6, y + 4);
+        p.drawLine(x + 4, y + 6, x + 6, y + 4);
+    };
+    const auto several = [](QPainter& p) {
+        Page(p, 1, 1);
+        Page(p, 4, 4);
+        Page(p, 7, 7);
+    };
+    Draw("DRAG_1", 20, 20, [&](QPainter& p) { Page(p, 1, 1); plus(p, 10, 10); });
+    Draw("DRAG_2", 24, 24, [&](QPainter& p) { several(p); plus(p, 14, 14); });
+    Draw("DRAG_3", 20, 20, [&](QPainter& p) { Page(p, 1, 1); arrow(p, 10, 10); });
+    Draw("DRAG_4", 24, 24, [&](QPainter& p) { several(p); arrow(p, 14, 14); });
+
     // Program icon: a folder with a tagged page.
     Draw("Quilby", 32, 32, [](QPainter& p) {
         p.scale(2, 2);

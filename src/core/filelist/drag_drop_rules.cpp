@@ -25,13 +25,17 @@ TDropDecision DecideDrop(TDropTarget target, const TDragFacts& f) {
     const TDropDecision refused;
     switch (f.Kind) {
         case TDragKind::Splitter:
+            if (target == TDropTarget::ResultList) return refused;
             if (target == TDropTarget::SplitTree && f.TreeX < kMinTreeWidth) return refused;
             return {true, TDropAction::Split};
         case TDragKind::FileList:
             if (!f.SourceAlive) return refused;
-            // Taken by the own list, where it does nothing.
+            // Taken by the own list, where it does nothing; a result
+            // window's list takes it only over a row.
             if (target == TDropTarget::SplitList && f.FromThisWindow) return {true, TDropAction::Nothing};
-            if (f.TargetDir.empty() || IntoASourceDirectory(f)) return refused;
+            if (f.TargetDir.empty()) return refused;
+            if (target == TDropTarget::ResultList && f.FromThisWindow) return {true, TDropAction::Nothing};
+            if (IntoASourceDirectory(f)) return refused;
             return {true, FileAction(f)};
         case TDragKind::Tree:
             if (!f.SourceAlive || f.FromThisWindow || f.TargetDir.empty() || f.SourceDirs.empty())
@@ -45,6 +49,8 @@ TDropDecision DecideDrop(TDropTarget target, const TDragFacts& f) {
     }
     return refused;
 }
+
+int ResultDragCursor(int taggedCount, bool move) { return (taggedCount < 2 ? 1 : 2) + (move ? 2 : 0); }
 
 std::string CommonDirectory(const std::vector<std::string>& files) {
     if (files.empty()) return {};

@@ -13,8 +13,9 @@
 // from another application.
 enum class TDragKind { None, FileList, Tree, Splitter, Outside };
 
-// Where it is: a split window's client area or file list, or its tree.
-enum class TDropTarget { SplitList, SplitTree };
+// Where it is: a split window's client area or file list, or its tree; a
+// search result window's file list.
+enum class TDropTarget { SplitList, SplitTree, ResultList };
 
 enum class TDropAction { Nothing, Split, CopyFiles, MoveFiles, CopyDirectory };
 
@@ -27,11 +28,13 @@ struct TDragFacts {
     bool SourceAlive = false;     // the window the drag started from still exists
     bool FromThisWindow = false;  // ... and it is the window under the mouse
     bool Move = false;            // Ctrl at the start (outside files: at the drop)
-    // A file drag: the source window's directory. A directory drag: the
-    // dragged directory. Files from outside: the directory of each file.
+    // A file drag: the directories the dragged files are in. A directory
+    // drag: the dragged directory. Files from outside: the directory of
+    // each file.
     std::vector<std::string> SourceDirs;
-    // The list or client area: the window's directory. The tree: the
-    // directory of the item under the mouse, "" on empty space.
+    // A split window's list or client area: the window's directory. The
+    // tree: the directory of the item under the mouse. A result window's
+    // list: the directory of the row under the mouse. "" on empty space.
     std::string TargetDir;
     int TreeX = 0;  // the splitter over the tree: mouse x from the tree's left edge
 };
@@ -45,6 +48,10 @@ struct TDropDecision {
 // not taken into their own directory, nor a directory into itself or a
 // directory below it.
 TDropDecision DecideDrop(TDropTarget target, const TDragFacts& facts);
+
+// The picture a file drag from a search result window shows: 1 one file,
+// 2 several files, 3 one file moved, 4 several files moved.
+int ResultDragCursor(int taggedCount, bool move);
 
 // The longest directory that holds every one of the files (full paths),
 // without a trailing backslash except at a root; "" when they share no

@@ -71,14 +71,18 @@ TScanEnd TDriveScan::ScanDirectory(const std::string& dir, int32_t index, bool i
         plat::Dir handle;
         readable = plat::OpenDir(dir, isBase, handle) == plat::FileError::None &&
                    plat::ReadTreeDirectory(
-                       handle, [this](const std::string& name) { return patterns_.Matches(name); },
+                       handle,
+                       [&](const std::string& name) {
+                           // The stop flag is read every few names, matching or not: a
+                           // directory of many thousands still answers at once. Once
+                           // stopped, the rest of the directory is passed over unread.
+                           if (!stopped && (++counter & 15) == 0 && sink.StopRequested()) stopped = true;
+                           return !stopped && patterns_.Matches(name);
+                       },
                        [&](const plat::FindData& file) {
-                           // The stop flag is read every few files: a directory of many
-                           // thousands still answers at once.
-                           if ((++counter & 63) == 0 && sink.StopRequested()) {
-                               stopped = true;
-                               return false;
-                           }
+                           // Searching a file's text can take long: asked before each one.
+                           if (!criteria_.ScanText.empty() && sink.StopRequested()) stopped = true;
+                           if (stopped) return false;
                            if (!Passes(file, handle, dir)) return true;
                            full = !sink.FileFound(file, index);
                            return !full;

@@ -18,10 +18,6 @@ constexpr int kTagGroup = 12, kPerformGroup = 21, kViewersGroup = 31, kAppGroup 
 
 }  // namespace
 
-void TCmbDir::OnTrigger(QAction* action, std::function<void()> fn) {
-    connect(action, &QAction::triggered, this, [fn = std::move(fn)] { RunReportingErrors(fn); });
-}
-
 QList<TMergeMenu> TCmbDir::MergeMenus() {
     return {{kTagGroup, TagMenu},
             {kPerformGroup, PerformMenu},
@@ -103,6 +99,9 @@ void TCmbDir::BuildMenus() {
     }
     ListAppMenu = SubMenu(ListMenu, "ListAppMenu", "&Applications");
     BuildAppItems(ListAppMenu, ListAppItems, ListAppMoreItem, false);
+    // "&More ..." is visible from the start in a result window.
+    AppMoreItem->setVisible(true);
+    ListAppMoreItem->setVisible(true);
 
     ListTagMenu = SubMenu(ListMenu, "ListTagMenu", "&Tag");
     ListTagSingleItem = MenuItem(ListTagMenu, "ListTagSingleItem", "&Single");
@@ -121,32 +120,6 @@ void TCmbDir::BuildMenus() {
     for (QMenu* menu : {PerformMenu, ViewersMenu})
         connect(menu, &QMenu::aboutToShow, this,
                 [this] { RunReportingErrors([this] { UpdateActions(); }); });
-}
-
-void TCmbDir::BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more, bool numbered) {
-    static const char* const kCaptions[9] = {"&A1", "&A2", "A3", "A4", "A5",
-                                             "A6",  "A7",  "A8", "A9"};
-    for (int k = 0; k < 9; ++k) {
-        QAction* a = menu->addAction(numbered ? kCaptions[k] : "");
-        a->setObjectName(QStringLiteral("%1A%2").arg(numbered ? "" : "List").arg(k + 1));
-        OnTrigger(a, [this, a] {
-            if (main_ && a->data().isValid())
-                main_->RunCommand(TCommand::StartApplication, {this, {}, a->data().toInt()});
-        });
-        items.append(a);
-    }
-    more = MenuItem(menu, numbered ? "AppMoreItem" : "ListAppMoreItem", "&More ...");
-    // Visible from the start in a result window.
-    OnTrigger(more, [this] {
-        if (!main_) return;
-        main_->RunCommand(TCommand::Applications);
-        main_->ReloadCategoryBox();
-    });
-}
-
-void TCmbDir::ShowViewer(TCommand viewer) {
-    const int row = GetCurrentIndex();
-    if (main_ && row >= 0) main_->RunCommand(viewer, {this, GetEntryPath(row)});
 }
 
 void TCmbDir::UpdateActions() {
@@ -183,5 +156,5 @@ void TCmbDir::UpdateActions() {
     for (QMenu* menu : {AppMenu, ListAppMenu})
         menu->menuAction()->setEnabled(can(TCommand::StartApplication));
     for (QAction* more : {AppMoreItem, ListAppMoreItem})
-        more->setEnabled(can(TCommand::Applications));
+        more->setEnabled(can(TCommand::StartApplication));
 }

@@ -164,6 +164,12 @@ void TCmbDir::BuildControls() {
     connect(LB1, &TFileListView::ContextMenuAt, this, [this](const QPoint& p, bool byMouse) {
         RunReportingErrors([&] { PopupListMenu(p, byMouse); });
     });
+    connect(LB1, &TFileListView::MouseMoved, this,
+            [this](const QPoint& p, Qt::MouseButtons b, Qt::KeyboardModifiers m) {
+                RunReportingErrors([&] { ListMouseMoved(p, b, m); });
+            });
+    LB1->viewport()->setAcceptDrops(true);
+    LB1->viewport()->installEventFilter(this);
     // The window sees every key press before its controls do.
     LB1->installEventFilter(this);
     client->installEventFilter(this);
@@ -248,8 +254,9 @@ void TCmbDir::ReadDirectory() {
     if (LastSearchMs < static_cast<int64_t>(Options.DSRefresh) * 1000) Search();
 }
 
-std::string TCmbDir::GetSelectedDirectory() {
-    const int row = GetCurrentIndex();
+std::string TCmbDir::GetSelectedDirectory() { return RowDirectory(GetCurrentIndex()); }
+
+std::string TCmbDir::RowDirectory(int row) const {
     const std::string rel = RelativeDirectory(row);
     if (rel.empty()) return criteria_.BaseDirectory;
     return WithBackslash(criteria_.BaseDirectory) + rel.substr(0, rel.size() - 1);
@@ -338,35 +345,6 @@ bool TCmbDir::ApplyListFont() {
 
 // ---------------------------------------------------------------- keys and mouse
 
-void TCmbDir::ListKeyReleased(int key, Qt::KeyboardModifiers modifiers) {
-    if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return;
-    const int row = LB1->CurrentRow();
-    switch (key) {
-        case Qt::Key_Space:
-            ToggleTag(row);
-            if (row < LB1->RowCount() - 1) LB1->SetCurrentRow(row + 1);
-            break;
-        case Qt::Key_Delete:
-            if (FileList.GetTaggedCount() == 0 && row >= 0) ToggleTag(row);
-            DeleteTagged();
-            break;
-        case Qt::Key_8:
-            if (row >= 0) ViewIfPicture(row);
-            break;
-        default:
-            break;
-    }
-}
-
-void TCmbDir::ListDoubleClicked(int row) {
-    if (row < 0) return;
-    if (main_ && main_->Display().DBLClickRun) {
-        OpenEntry(row);
-        return;
-    }
-    ToggleTag(row);
-}
-
 void TCmbDir::ListPressed(const QPoint& point, Qt::MouseButton button,
                           Qt::KeyboardModifiers modifiers) {
     const int row = LB1->RowAt(point);
@@ -382,13 +360,7 @@ void TCmbDir::ListPressed(const QPoint& point, Qt::MouseButton button,
         listMenuReady_ = true;
         return;
     }
-    if (button != Qt::LeftButton || row < 0) return;
-    DragStartX = point.x();
-    DragStartY = point.y();
-    const int x = point.x() + LB1->horizontalScrollBar()->value();
-    if (Header1->count() > 0 && x < Header1->sectionSize(0) && row == LB1->CurrentRow())
-        ToggleTag(row);
-    PreviewPicture(row);
+    if (button == Qt::LeftButton) ListLeftPressed(point);
 }
 
 void TCmbDir::PopupListMenu(const QPoint& point, bool byMouse) {
@@ -415,6 +387,7 @@ void TCmbDir::closeEvent(QCloseEvent* event) {
     }
     TMDIChild::closeEvent(event);
     if (!event->isAccepted()) return;
+    CancelDrag();
     FreeEntries();
     LB1->SetRowCount(0);
     Closing = true;
@@ -429,6 +402,23 @@ bool TCmbDir::eventFilter(QObject* watched, QEvent* event) {
         }
         RunReportingErrors([this] { UpdateActions(); });
     }
+    if (watched == LB1->viewport()) switch (event->type()) {
+            case QEvent::DragEnter:
+                ForgetDraggedData();
+                [[fallthrough]];
+            case QEvent::DragMove:
+                RunReportingErrors([&] { DragOver(static_cast<QDropEvent*>(event)); });
+                return true;
+            case QEvent::Drop:
+                event->ignore();
+                RunReportingErrors([&] { Drop(static_cast<QDropEvent*>(event)); });
+                return true;
+            case QEvent::DragLeave:
+                ForgetDraggedData();
+                return true;
+            default:
+                break;
+        }
     if (watched == Header1->viewport() && event->type() == QEvent::MouseButtonRelease &&
         headerResized_) {
         headerResized_ = false;

@@ -31,10 +31,6 @@ class TCmbDir : public TMDIChild {
 
     bool IsResultWindow() const override { return true; }
 
-    // ---- controls
-    TFileListView* LB1 = nullptr;      // tag 1426
-    TColumnHeader* Header1 = nullptr;  // height 25
-
     // ---- menus merged into the main window's menu bar
     QMenu* TagMenu;
     QAction *TagAllItem, *TagReverseItem, *TagNoneItem, *TagDateItem, *TagSizeItem, *TagWildItem,
@@ -96,16 +92,20 @@ class TCmbDir : public TMDIChild {
     void RepaintList() override;
     int GetCurrentIndex() override;
     bool ApplyListFont() override;
-    void CancelDrag() override {}
     void TagNone() override { FileList.TagNone(); }
     void TagAll() override { FileList.TagAll(); }
     void ReverseAll() override { FileList.ReverseAll(); }
 
-    // ---- keys and mouse in the list
-    void ListKeyReleased(int key, Qt::KeyboardModifiers modifiers);
-    void ListDoubleClicked(int row);
+    // ---- keys and mouse in the list (the others are TMDIChild's)
     void ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void PopupListMenu(const QPoint& point, bool byMouse);
+    // A drag entering or moving over, or dropped on, the list (viewport
+    // points): taken over a row, which becomes the current row, into that
+    // row's directory.
+    void DragOver(QDropEvent* event);
+    void Drop(QDropEvent* event);
+    // The directory of entry index: the base, or a directory below it.
+    std::string RowDirectory(int index) const;
     // Enables every item of the window's menus from its state.
     void UpdateActions();
 
@@ -114,13 +114,14 @@ class TCmbDir : public TMDIChild {
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The result window's own pictures, by ResultDragCursor.
+    QPixmap FileDragPicture(int taggedCount, bool move) const override;
+
   private:
     class TSink;
+    TDragFacts DragFacts(const QDropEvent& event);
     void BuildControls();
     void BuildMenus();
-    void BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more, bool numbered);
-    void OnTrigger(QAction* action, std::function<void()> fn);
-    void ShowViewer(TCommand viewer);
     void SetCaption();
     // The hint line after a search: stopped, directories passed over.
     std::string EndText() const;

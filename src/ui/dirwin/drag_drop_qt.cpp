@@ -87,10 +87,12 @@ QPixmap DragPicture(int taggedCount) {
     return QPixmap(taggedCount < 2 ? QStringLiteral(":/DRAG_SINGLE") : QStringLiteral(":/DRAG_MULTI"));
 }
 
-void StartDrag(QWidget* source, QMimeData* data, int taggedCount) {
+QPixmap ResultDragPicture(int cursor) { return QPixmap(QStringLiteral(":/DRAG_%1").arg(cursor)); }
+
+void StartDrag(QWidget* source, QMimeData* data, const QPixmap& picture) {
     auto* drag = new QDrag(source);
     drag->setMimeData(data);
-    drag->setPixmap(DragPicture(taggedCount));
+    drag->setPixmap(picture);
     // Below and right of the mouse pointer, which stays visible.
     drag->setHotSpot(QPoint(-8, -8));
     if (DragLoop())

@@ -40,10 +40,14 @@ TDraggedData ReadDragData(const QMimeData* data);
 // place to leave the loop out.
 std::function<void(QDrag* drag)>& DragLoop();
 
-// Starts a drag from source with data, its picture chosen by the number of
-// tagged entries (one item below 2, several from 2).
-void StartDrag(QWidget* source, QMimeData* data, int taggedCount);
+// Starts a drag from source with data, showing picture.
+void StartDrag(QWidget* source, QMimeData* data, const QPixmap& picture);
+// The picture of a drag from a split window: one item below 2 tagged
+// entries, several from 2.
 QPixmap DragPicture(int taggedCount);
+// The pictures of a file drag from a search result window, 1 to 4
+// (ResultDragCursor).
+QPixmap ResultDragPicture(int cursor);
 
 // Drop into directory dir, by the frame's drag state: the directory
 // copy of the drag source's selected directory, or the move or copy dialog

@@ -47,6 +47,9 @@ struct TDragState {
     QPointer<TMDIChild> Source;
     bool IsDirectory = false;
     bool IsMove = false;
+    // The directories the dragged files are in (a directory drag: the
+    // dragged directory); a drop into one of them is refused.
+    std::vector<std::string> SourceDirs;
 };
 
 // Makes a new split directory window in frame, on quick directory

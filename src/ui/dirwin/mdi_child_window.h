@@ -12,15 +12,23 @@
 #include <string>
 #include <vector>
 
+#include "core/filelist/drag_drop_rules.h"
 #include "core/filelist/file_list.h"
+#include "ui/dirwin/drag_drop_qt.h"
 #include "ui/dirwin/commands.h"
 #include "ui/dirwin/frame_services.h"
 #include "ui/dirwin/mdi_file_base_window.h"
 #include "core/settings/quilby_options.h"
 
+class QAction;
+class QDropEvent;
 class QHeaderView;
+class QMenu;
+class QMimeData;
 class QPainter;
 class QRect;
+class TColumnHeader;
+class TFileListView;
 
 class TMDIChild : public TMDIFileBase {
     Q_OBJECT
@@ -32,6 +40,9 @@ public:
     // the two kinds apart.
     virtual bool IsResultWindow() const { return false; }
 
+    // The file list (one row per entry, tag 1426) and its column header.
+    TFileListView* LB1 = nullptr;
+    TColumnHeader* Header1 = nullptr;
     int DragStartX = 0, DragStartY = 0;  // last left-button press in the list or tree
     bool Closing = false;                // the window is closing; layout does nothing
     std::string CaptionBase;             // caption without its number suffix
@@ -139,7 +150,7 @@ public:
     // 52. Takes the display settings' list font; true when it changed.
     virtual bool ApplyListFont() = 0;
     // 53. Ends a drag from this window without a drop.
-    virtual void CancelDrag() = 0;
+    virtual void CancelDrag();
     // 54. The delete dialog.
     virtual void DeleteTagged();
     // 55. The copy dialog.
@@ -154,6 +165,23 @@ public:
     // Width of the letter "A" in the window's font: the unit of the column
     // widths.
     int CharWidth() const;
+
+    // ---- keys and mouse in the file list (list_input_mdi_child_window.cpp)
+    // Space toggles the current row and moves on; Delete deletes the tagged
+    // entries (the current one when none is tagged); 8 shows a picture.
+    void ListKeyReleased(int key, Qt::KeyboardModifiers modifiers);
+    // Opens the entry (when double clicks run) or toggles its tag.
+    void ListDoubleClicked(int row);
+
+    // ---- dragging (drag_mdi_child_window.cpp)
+    // Movement over the file list with the left button held, in viewport
+    // points: 6 pixels from the press a file drag starts.
+    void ListMouseMoved(const QPoint& point, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // A drag of the tagged rows with the current row (Shift: every row);
+    // Ctrl makes it a move.
+    void StartFileDrag(Qt::KeyboardModifiers modifiers);
+    // A drag from this window is under way.
+    bool Dragging() const { return dragging_; }
 
 protected:
     // Rebuilds header's sections from Options (and DFields, TFields with
@@ -179,4 +207,42 @@ protected:
     bool CanRun(TCommand command) const;
     // Shell "open" or "print" of an entry, with the two failure messages.
     void ShellEntry(const std::string& verb, int index);
+
+    // A left press at a viewport point of the list: where a drag is
+    // measured from; in the Tag column of the current row it toggles the tag.
+    void ListLeftPressed(const QPoint& point);
+
+    // ---- menu items both window kinds have (menus_mdi_child_window.cpp)
+    // Runs fn when the item is chosen; errors are shown, the program goes on.
+    void OnTrigger(QAction* action, std::function<void()> fn);
+    // The nine application items and "&More ..." (hidden) of an
+    // Applications menu; numbered: the menu bar's captions "&A1" ...
+    void BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more, bool numbered);
+    // A viewer on the current row.
+    void ShowViewer(TCommand viewer);
+
+    // ---- dragging
+    // The picture a file drag of taggedCount files shows.
+    virtual QPixmap FileDragPicture(int taggedCount, bool move) const;
+    // Whether the mouse has gone far enough from the press for a drag.
+    bool FarEnoughToDrag(const QPoint& point) const;
+    // Runs the drag of control's data (the frame's drag state is set).
+    void RunDrag(QWidget* control, QMimeData* data, const QPixmap& picture);
+    // What is dragged over this window and where it comes from; the
+    // target directory is the caller's to fill in.
+    TDragFacts ReadDragFacts(const QDropEvent& event);
+    // The drag that entered has left (or a new one enters).
+    void ForgetDraggedData() { dragRead_ = nullptr; }
+    // Answers a drag entering or moving over target; true when the place
+    // under the mouse takes it.
+    bool AnswerDragOver(TDropTarget target, const TDragFacts& facts, QDropEvent* event);
+    // A drop on target: the dialog it opens (none over the own window),
+    // and the drag state cleared.
+    void TakeDrop(TDropTarget target, const TDragFacts& facts, QDropEvent* event);
+
+private:
+    bool dragging_ = false;
+    // What the drag over this window carries, read when it entered.
+    const void* dragRead_ = nullptr;
+    TDraggedData dragData_;
 };

@@ -28,10 +28,6 @@ constexpr int kTagGroup = 12, kPerformGroup = 21, kDirectoryGroup = 31, kAppGrou
 
 }  // namespace
 
-void TSepDir::OnTrigger(QAction* action, std::function<void()> fn) {
-    connect(action, &QAction::triggered, this, [fn = std::move(fn)] { RunReportingErrors(fn); });
-}
-
 QList<TMergeMenu> TSepDir::MergeMenus() {
     return {{kTagGroup, TagMenu},        {kPerformGroup, PerformMenu},     {kDirectoryGroup, DirectoryMenu},
             {kDirectoryGroup, OptionsMenu}, {kDirectoryGroup, ViewersMenu}, {kAppGroup, AppMenu}};
@@ -186,21 +182,6 @@ void TSepDir::ConnectViewerItems(QAction* ascii, QAction* hex, QAction* picture)
     });
 }
 
-void TSepDir::BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more, bool numbered) {
-    static const char* const kCaptions[9] = {"&A1", "&A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9"};
-    for (int k = 0; k < 9; ++k) {
-        QAction* a = menu->addAction(numbered ? kCaptions[k] : "");
-        a->setObjectName(QStringLiteral("%1A%2").arg(numbered ? "" : "List").arg(k + 1));
-        OnTrigger(a, [this, a] { StartApplication(a); });
-        items.append(a);
-    }
-    more = MenuItem(menu, numbered ? "AppMoreItem" : "ListAppMoreItem", "&More ...");
-    more->setVisible(false);
-    OnTrigger(more, [this] {
-        if (main_) main_->RunCommand(TCommand::StartApplication, {this, {}, kChooseApplication});
-    });
-}
-
 void TSepDir::BuildTreeMenu() {
     TreeMenu = TopMenu(this, "TreeMenu", "");
     TreeViewItem = MenuItem(TreeMenu, "TreeViewItem", "&View");
@@ -269,16 +250,6 @@ void TSepDir::BuildListMenu() {
 void TSepDir::SortBy(const char* keys) {
     Options.SortKeys = keys;
     ReadDirectory();
-}
-
-void TSepDir::ShowViewer(TCommand viewer) {
-    const int row = GetCurrentIndex();
-    if (main_ && row >= 0) main_->RunCommand(viewer, {this, GetEntryPath(row)});
-}
-
-void TSepDir::StartApplication(QAction* item) {
-    if (main_ && item->data().isValid())
-        main_->RunCommand(TCommand::StartApplication, {this, {}, item->data().toInt()});
 }
 
 // ---------------------------------------------------------------- states

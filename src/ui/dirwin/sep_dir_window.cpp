@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDrag>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMenu>
@@ -427,55 +426,12 @@ bool TSepDir::ApplyListFont() {
     return true;
 }
 
-void TSepDir::CancelDrag() {
-    // Ends the toolkit's drag loop without a drop.
-    if (dragging_) QDrag::cancel();
-    if (main_ && main_->Drag().Source == this) main_->Drag().Source = nullptr;
-}
-
-void TSepDir::ListKeyReleased(int key, Qt::KeyboardModifiers modifiers) {
-    if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return;
-    const int row = LB1->CurrentRow();
-    switch (key) {
-        case Qt::Key_Space:
-            ToggleTag(row);
-            if (row < LB1->RowCount() - 1) LB1->SetCurrentRow(row + 1);
-            break;
-        case Qt::Key_Delete:
-            if (FileList.GetTaggedCount() == 0 && row >= 0) ToggleTag(row);
-            DeleteTagged();
-            break;
-        case Qt::Key_8:
-            if (row >= 0) ViewIfPicture(row);
-            break;
-        default: break;
-    }
-}
-
-void TSepDir::ListDoubleClicked(int row) {
-    if (row < 0) return;
-    if (main_ && main_->Display().DBLClickRun) {
-        OpenEntry(row);
-        return;
-    }
-    ToggleTag(row);
-}
-
 void TSepDir::ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
     if (button == Qt::RightButton) {
         if (!(modifiers & Qt::ShiftModifier)) PrepareListMenu(point);
         return;
     }
-    if (button != Qt::LeftButton) return;
-    DragStartX = point.x();
-    DragStartY = point.y();
-    const int row = LB1->RowAt(point);
-    if (row < 0) return;
-    // A press in the Tag column toggles the row's tag.
-    const int x = point.x() + LB1->horizontalScrollBar()->value();  // the list may be scrolled sideways
-    if (Header1->count() > 0 && x < Header1->sectionSize(0) && row == LB1->CurrentRow())
-        ToggleTag(row);
-    PreviewPicture(row);
+    if (button == Qt::LeftButton) ListLeftPressed(point);
 }
 
 void TSepDir::PopupListMenu(const QPoint& point, bool byMouse) {
@@ -533,7 +489,7 @@ bool TSepDir::eventFilter(QObject* watched, QEvent* event) {
         const TDropTarget target = tree ? TDropTarget::SplitTree : TDropTarget::SplitList;
         switch (event->type()) {
             case QEvent::DragEnter:
-                dragRead_ = nullptr;
+                ForgetDraggedData();
                 [[fallthrough]];
             case QEvent::DragMove:
                 RunReportingErrors([&] { DragOver(target, static_cast<QDropEvent*>(event)); });
@@ -543,7 +499,7 @@ bool TSepDir::eventFilter(QObject* watched, QEvent* event) {
                 RunReportingErrors([&] { Drop(target, static_cast<QDropEvent*>(event)); });
                 return true;
             case QEvent::DragLeave:
-                dragRead_ = nullptr;
+                ForgetDraggedData();
                 return true;
             default: break;
         }

@@ -35,11 +35,9 @@ public:
     static std::function<bool(int index, std::string& directory, std::string& wildcards)>
         QuickDirectoryLookup;
 
-    // ---- controls
+    // ---- controls (the list and its header: TMDIChild)
     QWidget* Client = nullptr;         // the client area the controls are laid out in
     TDirTree* DLB1 = nullptr;          // the drive's directories
-    TFileListView* LB1 = nullptr;      // one row per entry; tag 1426
-    TColumnHeader* Header1 = nullptr;  // the columns of the list
     QWidget* PSplitter = nullptr;      // between tree and list; tag 122
     // The tree directory last picked by the Directory menu or a right
     // click in the tree.
@@ -102,7 +100,6 @@ public:
     int GetCurrentIndex() override;
     void UpdateTree() override;
     bool ApplyListFont() override;
-    void CancelDrag() override;
     void TagNone() override;
     void TagAll() override;
 
@@ -124,9 +121,7 @@ public:
     // the context menu, or a jump (with Ctrl a new window), or back a level.
     void TreeRightClick(const QPoint& point, Qt::KeyboardModifiers modifiers);
 
-    // ---- keys and mouse in the file list
-    void ListKeyReleased(int key, Qt::KeyboardModifiers modifiers);
-    void ListDoubleClicked(int row);
+    // ---- keys and mouse in the file list (the others are TMDIChild's)
     // A press at a viewport point: the left button in the Tag column
     // toggles the row; the right button readies the context menu for the
     // row under the mouse (not with Shift).
@@ -135,14 +130,10 @@ public:
     // (Shift, the keyboard) follow the current row.
     void PopupListMenu(const QPoint& point, bool byMouse);
 
-    // ---- dragging (drag_sep_dir_window.cpp)
-    // Movement with the left button held, in viewport points of the list
-    // or the tree: 6 pixels from the press a drag starts.
-    void ListMouseMoved(const QPoint& point, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // ---- dragging (drag_sep_dir_window.cpp; file drags: TMDIChild)
+    // Movement with the left button held, in viewport points of the tree:
+    // 6 pixels from the press a directory drag starts.
     bool TreeMouseMoved(const QPoint& point, Qt::MouseButtons buttons);
-    // A drag of the tagged rows with the current row (Shift: every row);
-    // Ctrl makes it a move.
-    void StartFileDrag(Qt::KeyboardModifiers modifiers);
     // A drag of the tree's selected directory.
     void StartDirectoryDrag();
     // A drag entering or moving over, or dropped on, the list or client
@@ -154,8 +145,6 @@ public:
     // where it is not).
     bool SplitterAccepted(const QPoint& mouse) const;
     bool SplitterDropped(const QPoint& mouse, int x);
-    // A drag from this window is under way.
-    bool Dragging() const { return dragging_; }
 
     // ---- enabling
     // The moment the enabling is computed at: the menu bar's Tag menu
@@ -202,23 +191,16 @@ private:
     void BuildListMenu();
     // Item builders shared by the main menus and the context menus.
     QList<QAction*> AddSortItems(QMenu* menu, const char* prefix, const char* typeCaption);
-    void BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more, bool numbered);
     void ConnectDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, QAction* create,
                                QAction* remove, QAction* rename, QAction* back);
     void ConnectViewerItems(QAction* ascii, QAction* hex, QAction* picture);
     void SetDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, QAction* create,
                            QAction* remove, QAction* rename, QAction* back, bool onItem,
                            bool createAlways);
-    // Runs fn when the item is chosen; errors are shown, the program goes on.
-    void OnTrigger(QAction* action, std::function<void()> fn);
     std::string StartDirectory();
     void DirectoryChanged(const std::string& dir);
     void SortBy(const char* keys);
-    void ShowViewer(TCommand viewer);
-    void StartApplication(QAction* item);
     TDragFacts DragFacts(TDropTarget target, const QDropEvent& event);
-    // Runs the drag of control's data (the drag state is set).
-    void RunDrag(QWidget* control, QMimeData* data);
 
     TFrameServices* main_;  // the frame holding the window; it outlives it
     int quickDir_ = -1;
@@ -226,8 +208,4 @@ private:
     bool headerResized_ = false;
     bool listMenuReady_ = false;  // a right press readied the list menu
     bool treeMenuOnItem_ = false;  // the tree's menu opened on a directory
-    bool dragging_ = false;
-    // What the drag over this window carries, read when it entered.
-    const void* dragRead_ = nullptr;
-    TDraggedData dragData_;
 };

@@ -116,6 +116,44 @@ TEST(DragDropRulesTest, FilesFromOutsideGoAnywhereButTheirOwnDirectory) {
     EXPECT_EQ(Say(T::SplitList, f), "refused");
 }
 
+TEST(DragDropRulesTest, AResultWindowTakesFilesAndDirectoriesOverARowOnly) {
+    // Into the directory of the row under the mouse.
+    EXPECT_EQ(Say(T::ResultList, Facts(K::FileList, "C:\\WORK", "D:\\FOUND\\SUB")), "copy");
+    TDragFacts move = Facts(K::FileList, "C:\\WORK", "D:\\FOUND");
+    move.Move = true;
+    EXPECT_EQ(Say(T::ResultList, move), "move");
+    EXPECT_EQ(Say(T::ResultList, Facts(K::Tree, "C:\\SRC", "D:\\FOUND")), "copydir");
+    // Below the last row nothing is taken, not even from the own window.
+    EXPECT_EQ(Say(T::ResultList, Facts(K::FileList, "C:\\WORK", "")), "refused");
+    EXPECT_EQ(Say(T::ResultList, Facts(K::FileList, "D:\\FOUND", "", true)), "refused");
+    EXPECT_EQ(Say(T::ResultList, Facts(K::Tree, "C:\\SRC", "")), "refused");
+    // Over a row of the own window: taken, and nothing happens.
+    EXPECT_EQ(Say(T::ResultList, Facts(K::FileList, "D:\\FOUND", "D:\\FOUND\\SUB", true)), "nothing");
+    // Files of several directories are not taken into any one of them.
+    TDragFacts several = Facts(K::FileList, "C:\\A", "C:\\B");
+    several.SourceDirs = {"C:\\A", "C:\\B\\C", "C:\\b"};
+    EXPECT_EQ(Say(T::ResultList, several), "refused");
+    EXPECT_EQ(Say(T::SplitList, several), "refused");
+    several.TargetDir = "C:\\B\\D";
+    EXPECT_EQ(Say(T::ResultList, several), "copy");
+    // The splitter belongs to split windows.
+    TDragFacts splitter;
+    splitter.Kind = K::Splitter;
+    splitter.TreeX = 300;
+    EXPECT_EQ(Say(T::ResultList, splitter), "refused");
+}
+
+TEST(DragDropRulesTest, ResultDragCursorsCountFilesAndMoves) {
+    const struct {
+        int tagged;
+        bool move;
+        int cursor;
+    } cases[] = {{0, false, 1}, {1, false, 1}, {2, false, 2}, {500000, false, 2},
+                 {1, true, 3},  {2, true, 4},  {0, true, 3}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ResultDragCursor(c.tagged, c.move), c.cursor) << c.tagged << " moved " << c.move;
+}
+
 TEST(DragDropRulesTest, CommonDirectoryOfDroppedFiles) {
     EXPECT_EQ(CommonDirectory({"C:\\IN\\a.txt"}), "C:\\IN");
     EXPECT_EQ(CommonDirectory({"C:\\IN\\a.txt", "C:\\IN\\b.txt"}), "C:\\IN");

@@ -37,7 +37,9 @@ class RecordingSink : public TDriveScanSink {
         files.push_back({scan_.RelativeDirectory(dirIndex) + file.name, file.size});
         return true;
     }
-    bool StopRequested() override { return files.size() >= stopAfter; }
+    int stopAsked = 0;
+    int stopAtAsk = INT32_MAX;  // stops when asked this often
+    bool StopRequested() override { return ++stopAsked >= stopAtAsk || files.size() >= stopAfter; }
     std::vector<std::string> Paths() const {
         std::vector<std::string> out;
         for (const Found& f : files) out.push_back(f.path);
@@ -265,6 +267,18 @@ TEST_F(DriveScanTest, AStopKeepsWhatWasFoundAndAFullListEndsTheScan) {
         EXPECT_EQ(scan.Run(sink), TScanEnd::Stopped);
         EXPECT_GE(sink.files.size(), 150u);
         EXPECT_LT(sink.files.size(), 400u);
+    }
+    {
+        // A directory of many names, none matching, still hears a stop.
+        for (int f = 0; f < 3000; ++f) Touch("many/f" + std::to_string(f) + ".dat");
+        TDriveScan scan(Criteria("*.DOC"));
+        RecordingSink sink(scan);
+        EXPECT_EQ(scan.Run(sink), TScanEnd::Complete);
+        EXPECT_GT(sink.stopAsked, 3000 / 16);
+        RecordingSink stopping(scan);
+        stopping.stopAtAsk = 2;
+        EXPECT_EQ(scan.Run(stopping), TScanEnd::Stopped);
+        EXPECT_EQ(stopping.stopAsked, 2);
     }
     {
         TDriveScan scan(Criteria());

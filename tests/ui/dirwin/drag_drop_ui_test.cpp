@@ -3,56 +3,28 @@
 // with real mouse events; the toolkit's drag loop is left out and the
 // drop's events are sent to the target as the loop would. The dialog a drop
 // opens is read and cancelled (or confirmed) as it comes up.
-#include <QApplication>
-#include <QComboBox>
-#include <QDialog>
-#include <QDrag>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMimeData>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
 #include <filesystem>
-#include <memory>
-#include <optional>
 
 #include <gtest/gtest.h>
 
+#include "core/platform/platform.h"
+#include "core/settings/app_ini.h"
+#include "drag_drop_ui_fixture.h"
+#include "support/test_env.h"
 #include "ui/dirwin/dir_tree_widget.h"
-#include "ui/dirwin/drag_drop_qt.h"
 #include "ui/dirwin/file_list_view.h"
 #include "ui/dirwin/sep_dir_window.h"
-#include "core/platform/platform.h"
-#include "sep_dir_ui_fixture.h"
-#include "core/settings/app_ini.h"
 #include "ui/frame/main_window.h"
 #include "ui/frame/program_parts_qt.h"
-#include "support/test_env.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A dialog as it came up.
-struct TSeen {
-    std::string name, caption, from, destination;
-    std::vector<std::string> files;
-};
-
-struct TDropped {
-    bool entered = false, moved = false, dropped = false;
-    Qt::DropAction action = Qt::IgnoreAction;
-};
-
-struct DragDropTest : SepDirUiTest {
-    std::function<void(QDrag*)> savedLoop = DragLoop();
-    std::unique_ptr<QMimeData> dragged;  // what the last drag carried
-    QImage draggedPicture;
-    int drags = 0;
+struct DragDropTest : DragDropUiTest {
     TSepDir* a = nullptr;  // C:\work
     TSepDir* b = nullptr;  // D:\dest
 
@@ -62,109 +34,12 @@ struct DragDropTest : SepDirUiTest {
                               "outside.txt"})
             env.WriteFile(f, std::string("data of ") + f);
         ShowForm(InstallProgramParts, QSize(1000, 700));
-        // The drag loop is left out: the drag's data is kept for the drop.
-        DragLoop() = [this](QDrag* drag) {
-            dragged = std::make_unique<QMimeData>();
-            for (const QString& format : drag->mimeData()->formats())
-                dragged->setData(format, drag->mimeData()->data(format));
-            draggedPicture = drag->pixmap().toImage();
-            ++drags;
-            delete drag;
-        };
+        CatchDrags();
         a = Open("C:\\work");
         b = Open("D:\\dest");
     }
-    void TearDown() override {
-        SepDirUiTest::TearDown();
-        DragLoop() = savedLoop;
-    }
-
     // Right of the Tag column.
-    static QPoint RowPoint(TSepDir* w, int row) {
-        return SepDirUiTest::RowPoint(w, row, w->Header1->sectionSize(0) + 30);
-    }
-    // Presses on a row, moves the mouse `distance` pixels right with the
-    // keys held, lets go.
-    static void DragRow(TSepDir* w, int row, Qt::KeyboardModifiers keys = {}, int distance = 10) {
-        QWidget* viewport = w->LB1->viewport();
-        const QPoint at = RowPoint(w, row), to = at + QPoint(distance, 0);
-        QTest::mousePress(viewport, Qt::LeftButton, {}, at);
-        if (keys == Qt::NoModifier) {
-            QTest::mouseMove(viewport, to);
-        } else {
-            // QTest moves the mouse without keys.
-            QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, keys);
-            QApplication::sendEvent(viewport, &move);
-        }
-        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
-    }
-    static void DragTreeItem(TSepDir* w, const std::string& dir) {
-        const QPoint at = TreePoint(w, dir);
-        QTest::mousePress(w->DLB1->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseMove(w->DLB1->viewport(), at + QPoint(0, 7));
-        QTest::mouseRelease(w->DLB1->viewport(), Qt::LeftButton, {}, at + QPoint(0, 7));
-    }
-    // Enter and move at one point of target, as the drag loop sends them;
-    // whether the move was taken.
-    static bool Hover(QWidget* target, const QPoint& at, const QMimeData* data, Qt::KeyboardModifiers keys = {},
-                      TDropped* r = nullptr) {
-        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
-        QDragEnterEvent enter(at, offered, data, Qt::LeftButton, keys);
-        QApplication::sendEvent(target, &enter);
-        if (r) r->entered = enter.isAccepted();
-        // Moves go to the control that took the enter; without one there is none.
-        if (!enter.isAccepted()) return false;
-        QDragMoveEvent move(at, offered, data, Qt::LeftButton, keys);
-        if (enter.dropAction() != Qt::IgnoreAction) move.accept();
-        QApplication::sendEvent(target, &move);
-        if (r) r->moved = move.isAccepted();
-        return move.isAccepted();
-    }
-    // Hover, then drop where the move was taken (the loop drops nowhere else).
-    static TDropped SendDrop(QWidget* target, const QPoint& at, const QMimeData* data,
-                             Qt::KeyboardModifiers keys = {}) {
-        TDropped r;
-        if (!Hover(target, at, data, keys, &r)) return r;
-        QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, data, Qt::LeftButton, keys);
-        QApplication::sendEvent(target, &drop);
-        r.dropped = drop.isAccepted();
-        r.action = drop.dropAction();
-        return r;
-    }
-    static bool DropOnly(QWidget* target, const QPoint& at, const QMimeData* data,
-                         Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction) {
-        QDropEvent drop(QPointF(at), offered, data, Qt::LeftButton, {});
-        QApplication::sendEvent(target, &drop);
-        return drop.isAccepted();
-    }
-    // Lets pending events run; the first modal dialog that comes up is read
-    // and then cancelled, or handled by act.
-    static std::optional<TSeen> NextDialog(const std::function<void(QDialog*)>& act = nullptr) {
-        std::optional<TSeen> seen;
-        QTimer poll;
-        poll.setInterval(0);
-        QObject::connect(&poll, &QTimer::timeout, [&] {
-            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!d || seen) return;
-            TSeen s;
-            s.name = d->objectName().toStdString();
-            s.caption = d->windowTitle().toStdString();
-            if (auto* from = d->findChild<QLineEdit*>("E_From")) s.from = from->text().toStdString();
-            if (auto* dest = d->findChild<QComboBox*>("CB_Destination"))
-                s.destination = dest->currentText().toStdString();
-            if (auto* list = d->findChild<QListWidget*>("LB1"))
-                for (int i = 0; i < list->count(); ++i) s.files.push_back(list->item(i)->text().toStdString());
-            seen = s;
-            if (act)
-                act(d);
-            else
-                d->reject();
-        });
-        poll.start();
-        for (int i = 0; i < 5 && !seen; ++i) QApplication::processEvents();
-        return seen;
-    }
-    static void PressOK(QDialog* d) { d->findChild<QPushButton*>("OKBtn")->click(); }
+    static QPoint RowPoint(TSepDir* w, int row) { return ListPoint(w, row); }
     static std::vector<std::string> Names(TSepDir* w) {
         std::vector<std::string> out;
         for (int i = 0; i < w->GetListCount(); ++i) out.push_back(w->GetEntryName(i));
