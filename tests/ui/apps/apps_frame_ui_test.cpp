@@ -3,12 +3,15 @@
 // window's entry, Quick Add, the quick directory dialogs and autoload at the
 // first activation.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QListWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -19,10 +22,13 @@
 #include "ui/apps/apps_qt.h"
 #include "ui/apps/quick_dir_list_dialog.h"
 #include "ui/apps/quick_dir_update_dialog.h"
+#include "ui/apps/app_choose_dialog.h"
+#include "ui/dirwin/cmb_dir_window.h"
 #include "ui/dirwin/directory_windows_qt.h"
 #include "ui/dirwin/file_list_view.h"
 #include "ui/dirwin/sep_dir_window.h"
 #include "ui/frame/speed_bar_widget.h"
+#include "ui/search/drive_search_dialog.h"
 #include "ui/viewers/text_editor.h"
 #include "ui/viewers/viewers_text_qt.h"
 
@@ -96,6 +102,36 @@ TEST_F(AppsFrameTest, CategoryBoxAndMenusShowTheChosenCategory) {
     form->SpeedBar->CB_Category->setCurrentText("Few");
     emit w->AppMenu->aboutToShow();
     EXPECT_EQ(w->AppItems[0]->text(), "&1: Lone");
+}
+
+TEST_F(AppsFrameTest, AResultWindowsMoreItemOffersTheCategoryToRunOnItsRow) {
+    env.WriteFile("c/WORK/A/found.txt", "x");
+    Make();
+    parts->Apps.Add({"", "Show", "C:\\BIN\\SHOW", "", "%F", false});
+    TDriveSearchCriteria criteria;
+    criteria.BaseDirectory = "C:\\WORK";
+    criteria.Patterns = "*.TXT";
+    TCmbDir* w = OpenResultWindow(*form, criteria);
+    ASSERT_TRUE(w);
+    ASSERT_EQ(w->GetListCount(), 1);
+    w->LB1->SetCurrentRow(0);
+    // Visible from the start; the choice of the category, run on the row.
+    EXPECT_TRUE(w->AppMoreItem->isVisible());
+    EXPECT_TRUE(w->ListAppMoreItem->isVisible());
+    std::string title;
+    QTimer::singleShot(0, [&title] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!modal) return;
+        title = modal->windowTitle().toStdString();
+        auto* d = qobject_cast<TAppChooseDialog*>(modal);
+        if (!d) return modal->reject();
+        d->LB_Apps->setCurrentRow(0);
+        d->RunBtn->click();
+    });
+    w->AppMoreItem->trigger();
+    EXPECT_EQ(title, "Application List");
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].args, Texts{env.hostC + "/WORK/A/found.txt"});
 }
 
 TEST_F(AppsFrameTest, AnApplicationStartsOnTheWindowsEntryWithNameAsOneArgument) {
