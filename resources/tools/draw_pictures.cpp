@@ -194,23 +194,18 @@ int main(int argc, char** argv) {
 
     // A search result window's own file drag pictures: one file, several
     // files, each copied (a plus) or moved (an arrow).
-    const auto plus = [](QPainter& p, int x, int y) {
+    // A white square with a mark in colour c: a plus, or an arrow.
+    const auto badge = [](QPainter& p, int x, int y, const QColor& c, bool arrow) {
         p.fillRect(x, y, 9, 9, kWhite);
         p.setPen(kInk);
         p.drawRect(x, y, 8, 8);
-        p.setPen(QPen(kGreen, 2));
+        p.setPen(QPen(c, 2));
         p.drawLine(x + 2, y + 4, x + 6, y + 4);
-        p.drawLine(x + 4, y + 2, x + 4, y + 6);
+        p.drawLine(x + 4, y + 2, arrow ? x + 6 : x + 4, arrow ? y + 4 : y + 6);
+        if (arrow) p.drawLine(x + 4, y + 6, x + 6, y + 4);
     };
-    const auto arrow = [](QPainter& p, int x, int y) {
-        p.fillRect(x, y, 9, 9, kWhite);
-        p.setPen(kInk);
-        p.drawRect(x, y, 8, 8);
-        p.setPen(QPen(kNavy, 2));
-        p.drawLine(x + 2, y + 4, x + 6, y + 4);
-        p.drawLine(x + 4, y + 2, x + 6, y + 4);
-        p.drawLine(x + 4, y + 6, x + 6, y + 4);
-    };
+    const auto plus = [&](QPainter& p, int x, int y) { badge(p, x, y, kGreen, false); };
+    const auto arrow = [&](QPainter& p, int x, int y) { badge(p, x, y, kNavy, true); };
     const auto several = [](QPainter& p) {
         Page(p, 1, 1);
         Page(p, 4, 4);
