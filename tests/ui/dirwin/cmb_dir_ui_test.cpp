@@ -14,6 +14,7 @@
 #include "support/main_window_ui_fixture.h"
 #include "ui/dirwin/cmb_dir_window.h"
 #include "ui/dirwin/file_list_view.h"
+#include "ui/fileops/delete_dialog.h"
 #include "ui/fileops/file_operation_dialog.h"
 #include "ui/search/drive_search_dialog.h"
 
@@ -91,6 +92,26 @@ TEST_F(CmbDirUiTest, RowsCarryTheirRelativeDirectoryAndTheirFullPath) {
         << list;
     EXPECT_TRUE(w->ShowsPath("c:\\a\\b"));
     EXPECT_FALSE(w->ShowsPath("D:\\A"));
+}
+
+TEST_F(CmbDirUiTest, DeletingRowsRemovesTheirOwnFilesAndSearchesAgain) {
+    // One name in three directories, and a case twin beside one of them.
+    for (const char* f : {"c/x.txt", "c/A/x.txt", "c/B/x.txt", "c/B/X.TXT"}) env.WriteFile(f, f);
+    TCmbDir* w = Search("C:\\", "*.TXT");
+    ASSERT_TRUE(w);
+    ASSERT_EQ(w->GetListCount(), 4);
+    for (int i = 0; i < w->GetListCount(); ++i)
+        if (w->GetEntryPath(i) == "C:\\A\\x.txt" || w->GetEntryPath(i) == "C:\\B\\X.TXT") w->TagEntry(i);
+    ASSERT_EQ(w->GetTaggedCount(), 2);
+    TfDelete dialog(*w);
+    dialog.OKBtnClick();
+    EXPECT_TRUE(env.prompts.seen.empty()) << env.prompts.last();
+    EXPECT_FALSE(env.Exists("c/A/x.txt"));
+    EXPECT_FALSE(env.Exists("c/B/X.TXT"));
+    EXPECT_EQ(env.ReadFile("c/B/x.txt"), "c/B/x.txt");
+    EXPECT_EQ(env.ReadFile("c/x.txt"), "c/x.txt");
+    // The fast search ran again after the change inside its tree.
+    EXPECT_EQ(Names(w), (std::vector<std::string>{"x.txt", "B\\x.txt"}));
 }
 
 TEST_F(CmbDirUiTest, AChangeInsideTheTreeSearchesAgainOnlyAfterAFastSearch) {
