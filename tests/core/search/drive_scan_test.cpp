@@ -312,4 +312,26 @@ TEST_F(DriveScanTest, OddTreesGiveSoundResults) {
     EXPECT_NE(std::find(got.begin(), got.end(), "deep\\" + deepWin + "bottom.txt"), got.end());
 }
 
+TEST_F(DriveScanTest, ATreeThatVanishesMidScanKeepsWhatWasFound) {
+    for (const char* f : {"base/top.txt", "base/A/a.txt", "base/B/b.txt", "base/B/C/c.txt"}) Touch(f);
+    TDriveSearchCriteria crit = Criteria("*.TXT");
+    crit.BaseDirectory = "C:\\base";
+    TDriveScan scan(crit);
+    // Once the first subdirectory is entered, the whole tree goes.
+    class VanishingSink : public RecordingSink {
+      public:
+        VanishingSink(const TDriveScan& scan, std::string host) : RecordingSink(scan), host_(std::move(host)) {}
+        void DirectoryEntered(const std::string& dir) override {
+            RecordingSink::DirectoryEntered(dir);
+            if (entered.size() == 2) fs::remove_all(host_);
+        }
+
+      private:
+        std::string host_;
+    } sink(scan, env.Host("c/base"));
+    EXPECT_EQ(scan.Run(sink), TScanEnd::Complete);
+    EXPECT_EQ(sink.Paths(), std::vector<std::string>{"top.txt"});
+    EXPECT_EQ(scan.SkippedDirectories(), 2);  // A and B could no longer be read
+}
+
 }  // namespace
