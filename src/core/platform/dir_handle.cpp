@@ -124,8 +124,8 @@ FileError OpenFileAt(const Dir& dir, const std::string& name, OpenMode mode, Fil
             ::close(fd);
             return FileError::AccessDenied;
         }
-        // Reads wait as usual (F_SETFL takes the status flags only).
-        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+        // O_NONBLOCK stays: reads of a regular file ignore it, and a search
+        // over many small files saves a call a file.
     }
     std::string hostPath = HostChild(dir, host);
     if (mode == OpenMode::CreateNew) detail::NoteCreated(hostPath);

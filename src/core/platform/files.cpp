@@ -212,6 +212,22 @@ FileError ReadFile(File& f, void* buf, size_t n, size_t& got) {
     }
 }
 
+FileError ReadFileAt(File& f, int64_t offset, void* buf, size_t n, size_t& got) {
+    got = 0;
+    FileError injected;
+    if (detail::FaultFires(FaultOp::Read, injected)) return injected;
+    if (!f.IsOpen()) return FileError::InvalidHandle;
+    if (offset < 0) return detail::ErrnoToError(EINVAL);
+    for (;;) {
+        ssize_t r = ::pread(f.fd(), buf, n, static_cast<off_t>(offset));
+        if (r >= 0) {
+            got = static_cast<size_t>(r);
+            return FileError::None;
+        }
+        if (errno != EINTR) return detail::ErrnoToError(errno);
+    }
+}
+
 FileError WriteFile(File& f, const void* buf, size_t n, size_t& written) {
     written = 0;
     FileError injected;

@@ -210,6 +210,8 @@ FileError OpenFile(const std::string& winPath, OpenMode mode, File& out);
 FileError ReadFile(File& f, void* buf, size_t n, size_t& got);
 FileError WriteFile(File& f, const void* buf, size_t n, size_t& written);
 FileError SeekFile(File& f, int64_t offset);
+// Reads at offset without moving the file position (one call, no seek).
+FileError ReadFileAt(File& f, int64_t offset, void* buf, size_t n, size_t& got);
 FileError FileSizeOf(File& f, int64_t& size);
 // Size and last-write time of the open file itself (whatever its name now
 // leads to).

@@ -28,32 +28,39 @@ TScanEnd TDriveScan::Run(TDriveScanSink& sink) {
     }
 }
 
-bool TDriveScan::Passes(const plat::FindData& file, const plat::Dir& dir,
-                        const std::string& dirPath) const {
+bool TDriveScan::Passes(const plat::FindData& file, const plat::Dir& dir, const std::string& dirPath,
+                        bool textHeld) const {
     if (criteria_.UseSize && (file.size < criteria_.MinSize || file.size > criteria_.MaxSize))
         return false;
     if (criteria_.UseDate) {
         const plat::DateTime written = plat::FileTimeToDateTime(file.writeTime);
         if (written < criteria_.DateFrom || written > criteria_.DateTo) return false;
     }
-    if (criteria_.ScanText.empty()) return true;
+    if (criteria_.ScanText.empty() || textHeld) return true;
     // Devices and pipes are never opened for data; a file that cannot be
     // read (gone meanwhile, unreadable) does not contain the text.
     if (file.isSpecial || file.isDanglingLink) return false;
-    const std::string path = WithBackslash(dirPath) + file.name;
+    // A link is read through its path; a file by its name in the open
+    // directory, without the whole path being looked up again.
+    if (!file.isLink) return LookAtText(dir, file.name, dirPath) == TTextLook::Holds;
     try {
-        // A link is read through its path; a file by its name in the open
-        // directory, without the whole path being looked up again.
-        if (file.isLink)
-            return FileSearch(path, criteria_.ScanText, criteria_.CaseSensitive, 0) >= 0;
-        plat::File f;
-        if (plat::OpenFileAt(dir, file.name, plat::OpenMode::Read, f) != plat::FileError::None)
-            return false;
-        const bool found = FileSearch(f, path, criteria_.ScanText, criteria_.CaseSensitive, 0) >= 0;
-        plat::CloseFile(f);
-        return found;
+        return FileSearch(WithBackslash(dirPath) + file.name, criteria_.ScanText, criteria_.CaseSensitive, 0) >= 0;
     } catch (const EInOutError&) {
         return false;
+    }
+}
+
+TDriveScan::TTextLook TDriveScan::LookAtText(const plat::Dir& dir, const std::string& name,
+                                             const std::string& dirPath) const {
+    // Never through a link, never a pipe or device: those are not opened.
+    plat::File f;
+    if (plat::OpenFileAt(dir, name, plat::OpenMode::Read, f) != plat::FileError::None) return TTextLook::Unknown;
+    try {
+        return FileSearch(f, WithBackslash(dirPath) + name, criteria_.ScanText, criteria_.CaseSensitive, 0) >= 0
+                   ? TTextLook::Holds
+                   : TTextLook::Lacks;
+    } catch (const EInOutError&) {
+        return TTextLook::Lacks;  // a read that fails: the file does not contain it
     }
 }
 
@@ -64,6 +71,10 @@ TScanEnd TDriveScan::ScanDirectory(const std::string& dir, int32_t index, bool i
     bool full = false, stopped = false;
     int counter = 0;
     bool readable = false;
+    // Without size or date bounds the text decides first; textHeld says
+    // the name in hand was found to contain it.
+    const bool textFirst = !criteria_.ScanText.empty() && !criteria_.UseSize && !criteria_.UseDate;
+    bool textHeld = false;
     {
         // The base may be reached through a link; below it, no directory
         // is. The directory is closed before its subdirectories are opened,
@@ -76,14 +87,23 @@ TScanEnd TDriveScan::ScanDirectory(const std::string& dir, int32_t index, bool i
                            // The stop flag is read every few names, matching or not: a
                            // directory of many thousands still answers at once. Once
                            // stopped, the rest of the directory is passed over unread.
-                           if (!stopped && (++counter & 15) == 0 && sink.StopRequested()) stopped = true;
-                           return !stopped && patterns_.Matches(name);
+                           if (!stopped && ((++counter & 15) == 0 || textFirst) && sink.StopRequested())
+                               stopped = true;
+                           if (stopped || !patterns_.Matches(name)) return false;
+                           textHeld = false;
+                           if (!textFirst) return true;
+                           // Most files lack the text: looked at first, they cost no
+                           // further calls. What cannot be opened by name (a link, a
+                           // pipe) is judged with its facts.
+                           const TTextLook look = LookAtText(handle, name, dir);
+                           textHeld = look == TTextLook::Holds;
+                           return look != TTextLook::Lacks;
                        },
                        [&](const plat::FindData& file) {
                            // Searching a file's text can take long: asked before each one.
-                           if (!criteria_.ScanText.empty() && sink.StopRequested()) stopped = true;
+                           if (!textFirst && !criteria_.ScanText.empty() && sink.StopRequested()) stopped = true;
                            if (stopped) return false;
-                           if (!Passes(file, handle, dir)) return true;
+                           if (!Passes(file, handle, dir, textHeld)) return true;
                            full = !sink.FileFound(file, index);
                            return !full;
                        },

@@ -68,8 +68,14 @@ class TDriveScan {
 
   private:
     // Whether a file whose name matched passes the other tests; dir is
-    // open on its directory (path dirPath).
-    bool Passes(const plat::FindData& file, const plat::Dir& dir, const std::string& dirPath) const;
+    // open on its directory (path dirPath). textHeld: the text was found
+    // in it already.
+    bool Passes(const plat::FindData& file, const plat::Dir& dir, const std::string& dirPath,
+                bool textHeld) const;
+    // Whether the regular file name in dir holds the text; Unknown when it
+    // cannot be opened by name (a link, a pipe, gone).
+    enum class TTextLook { Holds, Lacks, Unknown };
+    TTextLook LookAtText(const plat::Dir& dir, const std::string& name, const std::string& dirPath) const;
     TScanEnd ScanDirectory(const std::string& dir, int32_t index, bool isBase,
                            TDriveScanSink& sink);
 

@@ -34,9 +34,17 @@ size_t ReadOn(plat::File& file, const std::string& name, char* buffer, size_t co
 }  // namespace
 
 size_t ReadFileAt(plat::File& file, const std::string& name, int64_t offset, char* buffer, size_t count) {
-    const plat::FileError e = plat::SeekFile(file, offset);
-    if (e != plat::FileError::None) Raise("Error reading: " + name, e);
-    return ReadOn(file, name, buffer, count);
+    // Positioned reads: a search over many small files costs no seeks.
+    size_t total = 0;
+    while (total < count) {
+        size_t got = 0;
+        const plat::FileError e =
+            plat::ReadFileAt(file, offset + static_cast<int64_t>(total), buffer + total, count - total, got);
+        if (e != plat::FileError::None) Raise("Error reading: " + name, e);
+        if (got == 0) break;
+        total += got;
+    }
+    return total;
 }
 
 size_t TReadOnlyFile::ReadAt(int64_t offset, char* buffer, size_t count) {

@@ -176,6 +176,27 @@ TEST_F(DriveScanTest, PatternListAndTextDecideTogether) {
     }
 }
 
+TEST_F(DriveScanTest, TextIsFoundThroughLinksButNeverInPipesOrDanglingLinks) {
+    Touch("real.txt", "a needle");
+    Touch("plain.txt", "nothing");
+    fs::create_symlink("real.txt", env.Host("c/link.txt"));
+    fs::create_symlink("nowhere.txt", env.Host("c/dead.txt"));
+    ASSERT_EQ(mkfifo(env.Host("c/pipe.txt").c_str(), 0644), 0);
+    // The text decides first without bounds, after them with bounds.
+    for (bool bounded : {false, true}) {
+        TDriveSearchCriteria crit = Criteria("*.TXT");
+        crit.ScanText = "needle";
+        crit.UseSize = bounded;
+        crit.MaxSize = 1000;
+        TDriveScan scan(crit);
+        RecordingSink sink(scan);
+        EXPECT_EQ(scan.Run(sink), TScanEnd::Complete);
+        std::vector<std::string> got = sink.Paths();
+        std::sort(got.begin(), got.end());
+        EXPECT_EQ(got, (std::vector<std::string>{"link.txt", "real.txt"})) << bounded;
+    }
+}
+
 TEST_F(DriveScanTest, DotDirectoriesAndLinkedDirectoriesAreNotEnteredAndALoopEnds) {
     Touch(".git/inside.txt");
     Touch("real/file.txt");
