@@ -125,6 +125,9 @@ public:
     int GetCurrentIndex() override { return current; }
     void UpdateTree() override { ++treeReads; }
     bool ApplyListFont() override { return false; }
+    // It has no list controls of its own.
+    void ListPressed(const QPoint&, Qt::MouseButton, Qt::KeyboardModifiers) override {}
+    void PopupListMenu(const QPoint&, bool) override {}
     void CancelDrag() override {
         ++cancels;
         if (Frame()) Frame()->Drag().Source = nullptr;

@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr int kListTag = 1426, kHeaderHeight = 25;
+constexpr int kHeaderHeight = 25;
 const char* const kHeaderSection = "Header2";
 // The list and the hint line follow the search this often; the events
 // waiting meanwhile (Escape, a close, a repaint) are processed then.
@@ -131,45 +131,7 @@ void TCmbDir::BuildControls() {
     client->setObjectName("Client");
     setWidget(client);
 
-    Header1 = new TColumnHeader(client);
-    Header1->setObjectName("Header1");
-    Header1->setToolTip("Adjust column sizes");
-    Header1->setSectionsMovable(false);
-    Header1->setSectionsClickable(false);
-    Header1->setSectionResizeMode(QHeaderView::Interactive);
-    Header1->setMinimumSectionSize(0);
-    Header1->setFrameShape(QFrame::NoFrame);
-    Header1->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Header1->viewport()->installEventFilter(this);
-    connect(Header1, &QHeaderView::sectionResized, this, [this] { RepaintList(); });
-    connect(Header1, &TColumnHeader::ColumnResized, this, [this] { headerResized_ = true; });
-
-    LB1 = new TFileListView(client);
-    LB1->setObjectName("LB1");
-    LB1->setProperty("Tag", kListTag);
-    LB1->setToolTip("Select files to process");
-    LB1->SetRowPainter([this](QPainter& p, int row, QStyle::State state, const QRect& rect) {
-        DrawEntry(p, row, Header1, state, rect);
-    });
-    LB1->FollowHeader(Header1);
-    connect(LB1, &TFileListView::KeyReleased, this, [this](int key, Qt::KeyboardModifiers m) {
-        RunReportingErrors([&] { ListKeyReleased(key, m); });
-    });
-    connect(LB1, &TFileListView::RowDoubleClicked, this,
-            [this](int row) { RunReportingErrors([&] { ListDoubleClicked(row); }); });
-    connect(LB1, &TFileListView::Pressed, this,
-            [this](const QPoint& p, Qt::MouseButton b, Qt::KeyboardModifiers m) {
-                RunReportingErrors([&] { ListPressed(p, b, m); });
-            });
-    connect(LB1, &TFileListView::ContextMenuAt, this, [this](const QPoint& p, bool byMouse) {
-        RunReportingErrors([&] { PopupListMenu(p, byMouse); });
-    });
-    connect(LB1, &TFileListView::MouseMoved, this,
-            [this](const QPoint& p, Qt::MouseButtons b, Qt::KeyboardModifiers m) {
-                RunReportingErrors([&] { ListMouseMoved(p, b, m); });
-            });
-    LB1->viewport()->setAcceptDrops(true);
-    LB1->viewport()->installEventFilter(this);
+    BuildFileList(client);
     // The window sees every key press before its controls do.
     LB1->installEventFilter(this);
     client->installEventFilter(this);

@@ -97,8 +97,8 @@ class TCmbDir : public TMDIChild {
     void ReverseAll() override { FileList.ReverseAll(); }
 
     // ---- keys and mouse in the list (the others are TMDIChild's)
-    void ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void PopupListMenu(const QPoint& point, bool byMouse);
+    void ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) override;
+    void PopupListMenu(const QPoint& point, bool byMouse) override;
     // A drag entering or moving over, or dropped on, the list (viewport
     // points): taken over a row, which becomes the current row, into that
     // row's directory.
@@ -133,6 +133,5 @@ class TCmbDir : public TMDIChild {
     bool searching_ = false;
     bool stopRequested_ = false;
     bool closeAfterSearch_ = false;
-    bool headerResized_ = false;
     bool listMenuReady_ = false;
 };

@@ -167,6 +167,10 @@ public:
     int CharWidth() const;
 
     // ---- keys and mouse in the file list (list_input_mdi_child_window.cpp)
+    // A press at a viewport point of the list; the list's context menu
+    // (byMouse: asked for by the right button).
+    virtual void ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) = 0;
+    virtual void PopupListMenu(const QPoint& point, bool byMouse) = 0;
     // Space toggles the current row and moves on; Delete deletes the tagged
     // entries (the current one when none is tagged); 8 shows a picture.
     void ListKeyReleased(int key, Qt::KeyboardModifiers modifiers);
@@ -208,6 +212,11 @@ protected:
     // Shell "open" or "print" of an entry, with the two failure messages.
     void ShellEntry(const std::string& verb, int index);
 
+    // Makes Header1 and LB1 in client, with the list's keys, mouse and
+    // drags going to the window; the window watches the list, its viewport
+    // and the header's viewport (a section resize ends at a release).
+    void BuildFileList(QWidget* client);
+    bool headerResized_ = false;  // a section was resized; widths are stored at the release
     // A left press at a viewport point of the list: where a drag is
     // measured from; in the Tag column of the current row it toggles the tag.
     void ListLeftPressed(const QPoint& point);

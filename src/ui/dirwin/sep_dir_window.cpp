@@ -28,7 +28,7 @@ std::function<bool(int, std::string&, std::string&)> TSepDir::QuickDirectoryLook
 
 namespace {
 
-constexpr int kListTag = 1426, kSplitterTag = 122;
+constexpr int kSplitterTag = 122;
 const char* const kHeaderSection = "Header";
 // The client area's layout: margins at the top and left, and at the right
 // and bottom; the splitter's width, the gap between it and the list; the
@@ -189,50 +189,9 @@ void TSepDir::BuildControls() {
         return taken;
     };
 
-    Header1 = new TColumnHeader(client);
-    Header1->setObjectName("Header1");
+    BuildFileList(client);
     Header1->setGeometry(132, 4, 506, 25);
-    Header1->setToolTip("Adjust column sizes");
-    Header1->setStatusTip("Adjust column sizes");
-    Header1->setSectionsMovable(false);
-    Header1->setSectionsClickable(false);
-    Header1->setSectionResizeMode(QHeaderView::Interactive);
-    Header1->setMinimumSectionSize(0);
-    Header1->setFrameShape(QFrame::NoFrame);
-    Header1->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Header1->viewport()->installEventFilter(this);
-    connect(Header1, &QHeaderView::sectionResized, this, [this] { RepaintList(); });
-    connect(Header1, &TColumnHeader::ColumnResized, this, [this] { headerResized_ = true; });
-
-    LB1 = new TFileListView(client);
-    LB1->setObjectName("LB1");
-    LB1->setProperty("Tag", kListTag);
     LB1->setGeometry(132, 28, 506, 347);
-    LB1->setToolTip("Select files to process");
-    LB1->setStatusTip("Select files to process");
-    LB1->SetRowPainter([this](QPainter& p, int row, QStyle::State state, const QRect& rect) {
-        DrawEntry(p, row, Header1, state, rect);
-    });
-    LB1->FollowHeader(Header1);
-    LB1->installEventFilter(this);
-    connect(LB1, &TFileListView::KeyReleased, this, [this](int key, Qt::KeyboardModifiers m) {
-        RunReportingErrors([&] { ListKeyReleased(key, m); });
-    });
-    connect(LB1, &TFileListView::RowDoubleClicked, this,
-            [this](int row) { RunReportingErrors([&] { ListDoubleClicked(row); }); });
-    connect(LB1, &TFileListView::Pressed, this,
-            [this](const QPoint& p, Qt::MouseButton b, Qt::KeyboardModifiers m) {
-                RunReportingErrors([&] { ListPressed(p, b, m); });
-            });
-    connect(LB1, &TFileListView::MouseMoved, this,
-            [this](const QPoint& p, Qt::MouseButtons b, Qt::KeyboardModifiers m) {
-                RunReportingErrors([&] { ListMouseMoved(p, b, m); });
-            });
-    connect(LB1, &TFileListView::ContextMenuAt, this, [this](const QPoint& p, bool byMouse) {
-        RunReportingErrors([&] { PopupListMenu(p, byMouse); });
-    });
-    LB1->viewport()->setAcceptDrops(true);
-    LB1->viewport()->installEventFilter(this);
     // Drops on the header or between the controls land on the client area.
     client->setAcceptDrops(true);
     client->installEventFilter(this);

@@ -125,10 +125,10 @@ public:
     // A press at a viewport point: the left button in the Tag column
     // toggles the row; the right button readies the context menu for the
     // row under the mouse (not with Shift).
-    void ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void ListPressed(const QPoint& point, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) override;
     // Opens the list's context menu; items not readied by a right press
     // (Shift, the keyboard) follow the current row.
-    void PopupListMenu(const QPoint& point, bool byMouse);
+    void PopupListMenu(const QPoint& point, bool byMouse) override;
 
     // ---- dragging (drag_sep_dir_window.cpp; file drags: TMDIChild)
     // Movement with the left button held, in viewport points of the tree:
@@ -205,7 +205,6 @@ private:
     TFrameServices* main_;  // the frame holding the window; it outlives it
     int quickDir_ = -1;
     char drive_ = 0;
-    bool headerResized_ = false;
     bool listMenuReady_ = false;  // a right press readied the list menu
     bool treeMenuOnItem_ = false;  // the tree's menu opened on a directory
 };
