@@ -26,100 +26,17 @@ QList<TMergeMenu> TCmbDir::MergeMenus() {
 }
 
 void TCmbDir::BuildMenus() {
-    TagMenu = TopMenu(this, "TagMenu", "&Tag");
-    TagAllItem = MenuItem(TagMenu, "TagAllItem", "&All");
-    TagReverseItem = MenuItem(TagMenu, "TagReverseItem", "&Reverse");
-    TagNoneItem = MenuItem(TagMenu, "TagNoneItem", "&None");
-    TagMenu->addSeparator();
-    TagDateItem = MenuItem(TagMenu, "TagDateItem", "by &Date range ...");
-    TagSizeItem = MenuItem(TagMenu, "TagSizeItem", "by &Size ...");
-    TagWildItem = MenuItem(TagMenu, "TagWildItem", "by &Wildcards ...");
-    TagAttrItem = MenuItem(TagMenu, "TagAttrItem", "by Attr&ibute ...");
-    TagMenu->addSeparator();
-    TagSearchItem = MenuItem(TagMenu, "TagSearchItem", "Search &Text ...");
-    OnTrigger(TagAllItem, [this] { TagAll(); });
-    OnTrigger(TagReverseItem, [this] { ToggleAll(); });
-    OnTrigger(TagNoneItem, [this] { TagNone(); });
-    OnTrigger(TagDateItem, [this] { TagByDate(); });
-    OnTrigger(TagSizeItem, [this] { RunDirCommand(TCommand::TagBySize); });
-    OnTrigger(TagWildItem, [this] { RunDirCommand(TCommand::TagByWildcards); });
-    OnTrigger(TagAttrItem, [this] { TagByAttribute(); });
-    OnTrigger(TagSearchItem, [this] { SearchText(); });
-
-    PerformMenu = TopMenu(this, "PerformMenu", "&Perform");
-    CopyItem = MenuItem(PerformMenu, "CopyItem", "&Copy ...", QKeySequence("Ctrl+C"));
-    MoveItem = MenuItem(PerformMenu, "MoveItem", "&Move ...", QKeySequence("Ctrl+M"));
-    ShredItem = MenuItem(PerformMenu, "ShredItem", "&Shred ...");
-    DeleteItem = MenuItem(PerformMenu, "DeleteItem", "&Delete ...", QKeySequence("Ctrl+Del"));
-    AttrItem = MenuItem(PerformMenu, "AttrItem", "&Attributes ...", QKeySequence("Ctrl+A"));
-    RenameItem = MenuItem(PerformMenu, "RenameItem", "&Rename ...", QKeySequence("Ctrl+R"));
-    OnTrigger(CopyItem, [this] { CopyTagged(); });
-    OnTrigger(MoveItem, [this] { MoveTagged(); });
-    OnTrigger(ShredItem, [this] { RunDirCommand(TCommand::Shred); });
-    OnTrigger(DeleteItem, [this] { DeleteTagged(); });
-    OnTrigger(AttrItem, [this] { SetAttributes(); });
-    OnTrigger(RenameItem, [this] { RenameTagged(); });
-    for (QAction* a : PerformMenu->actions()) {
-        a->setEnabled(false);
-        a->setShortcutVisibleInContextMenu(false);
-    }
-
-    ViewersMenu = TopMenu(this, "ViewersMenu", "&Viewers");
-    ViewAsciiItem = MenuItem(ViewersMenu, "ViewAsciiItem", "&Ascii");
-    ViewHexItem = MenuItem(ViewersMenu, "ViewHexItem", "&Hex");
-    ViewPicturesItem = MenuItem(ViewersMenu, "ViewPicturesItem", "&Pictures");
-
-    AppMenu = TopMenu(this, "AppMenu", "&Applications");
-    BuildAppItems(AppMenu, AppItems, AppMoreItem, true);
-    connect(AppMenu, &QMenu::aboutToShow, this,
-            [this] { RunReportingErrors([this] { FillAppMenu(AppItems, AppMoreItem); }); });
-
-    ListMenu = TopMenu(this, "ListMenu", "");
-    ListEditMenu = SubMenu(ListMenu, "ListEditMenu", "&Edit");
-    ListEditItem = MenuItem(ListEditMenu, "ListEditItem", "&Edit");
-    ListNewFileItem = MenuItem(ListEditMenu, "ListNewFileItem", "&New file");
-    OnTrigger(ListEditItem, [this] {
-        if (GetCurrentIndex() >= 0) EditEntry(GetCurrentIndex());
-    });
-    OnTrigger(ListNewFileItem, [this] {
-        if (main_) main_->RunCommand(TCommand::NewFile);
-    });
-    ListViewersMenu = SubMenu(ListMenu, "ListViewersMenu", "&Viewers");
-    ListViewAsciiItem = MenuItem(ListViewersMenu, "ListViewAsciiItem", "View &Ascii");
-    ListViewHexItem = MenuItem(ListViewersMenu, "ListViewHexItem", "View &Hex");
-    ListViewPictureItem = MenuItem(ListViewersMenu, "ListViewPictureItem", "View &Picture");
-    for (auto [ascii, hex, picture] :
-         {std::tuple{ViewAsciiItem, ViewHexItem, ViewPicturesItem},
-          std::tuple{ListViewAsciiItem, ListViewHexItem, ListViewPictureItem}}) {
-        OnTrigger(ascii, [this] { ShowViewer(TCommand::ViewText); });
-        OnTrigger(hex, [this] { ShowViewer(TCommand::ViewHex); });
-        OnTrigger(picture, [this] {
-            if (GetCurrentIndex() >= 0) ViewPicture(GetCurrentIndex());
-        });
-    }
-    ListAppMenu = SubMenu(ListMenu, "ListAppMenu", "&Applications");
-    BuildAppItems(ListAppMenu, ListAppItems, ListAppMoreItem, false);
+    // The Tag menu's opening changes nothing; the others follow the state.
+    BuildTagMenu(false);
+    BuildPerformMenu();
+    BuildViewersMenu();
+    for (QMenu* menu : {PerformMenu, ViewersMenu})
+        connect(menu, &QMenu::aboutToShow, this, [this] { RunReportingErrors([this] { UpdateActions(); }); });
+    BuildAppMenu();
+    BuildListMenu();
     // "&More ..." is visible from the start in a result window.
     AppMoreItem->setVisible(true);
     ListAppMoreItem->setVisible(true);
-
-    ListTagMenu = SubMenu(ListMenu, "ListTagMenu", "&Tag");
-    ListTagSingleItem = MenuItem(ListTagMenu, "ListTagSingleItem", "&Single");
-    ListTagMenu->addActions({TagAllItem, TagReverseItem, TagNoneItem});
-    ListTagMenu->addSeparator();
-    ListTagMenu->addActions({TagDateItem, TagSizeItem, TagWildItem});
-    ListTagAttrItem = MenuItem(ListTagMenu, "ListTagAttrItem", "by Attr&ibute ...");
-    ListTagMenu->addSeparator();
-    ListTagMenu->addAction(TagSearchItem);
-    OnTrigger(ListTagSingleItem, [this] { ToggleTag(GetCurrentIndex()); });
-    OnTrigger(ListTagAttrItem, [this] { SetAttributes(); });
-    ListPerformMenu = SubMenu(ListMenu, "ListPerformMenu", "&Perform");
-    ListPerformMenu->addActions(PerformMenu->actions());
-
-    // The Tag menu's opening changes nothing; the others follow the state.
-    for (QMenu* menu : {PerformMenu, ViewersMenu})
-        connect(menu, &QMenu::aboutToShow, this,
-                [this] { RunReportingErrors([this] { UpdateActions(); }); });
 }
 
 void TCmbDir::UpdateActions() {

@@ -31,25 +31,7 @@ class TCmbDir : public TMDIChild {
 
     bool IsResultWindow() const override { return true; }
 
-    // ---- menus merged into the main window's menu bar
-    QMenu* TagMenu;
-    QAction *TagAllItem, *TagReverseItem, *TagNoneItem, *TagDateItem, *TagSizeItem, *TagWildItem,
-        *TagAttrItem, *TagSearchItem;
-    QMenu* PerformMenu;
-    QAction *CopyItem, *MoveItem, *ShredItem, *DeleteItem, *AttrItem, *RenameItem;
-    QMenu* ViewersMenu;
-    QAction *ViewAsciiItem, *ViewHexItem, *ViewPicturesItem;
-    QMenu* AppMenu;
-    QList<QAction*> AppItems;
-    QAction* AppMoreItem;
-    // ---- the file list's context menu
-    QMenu* ListMenu;
-    QMenu *ListEditMenu, *ListViewersMenu, *ListAppMenu, *ListTagMenu, *ListPerformMenu;
-    QAction *ListEditItem, *ListNewFileItem, *ListViewAsciiItem, *ListViewHexItem,
-        *ListViewPictureItem;
-    QList<QAction*> ListAppItems;
-    QAction* ListAppMoreItem;
-    QAction *ListTagSingleItem, *ListTagAttrItem;
+    // ---- its menus are TMDIChild's, without Compare Paths
 
     // ---- the search
     const TDriveSearchCriteria& Criteria() const { return criteria_; }

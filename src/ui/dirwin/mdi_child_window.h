@@ -166,6 +166,30 @@ public:
     // widths.
     int CharWidth() const;
 
+    // ---- the menus both window kinds have (menus_mdi_child_window.cpp):
+    // Tag, Perform, Viewers and Applications in the main window's menu
+    // bar, and the file list's context menu, which shows the same Tag and
+    // Perform actions. Its own items are those named differently from
+    // their menu-bar twins, and those it alone has.
+    QMenu* TagMenu = nullptr;
+    QAction *TagAllItem, *TagReverseItem, *TagNoneItem, *TagDateItem, *TagSizeItem, *TagWildItem,
+        *TagAttrItem, *TagSearchItem;
+    QAction* TagCompareItem = nullptr;  // split windows only
+    QMenu* PerformMenu = nullptr;
+    QAction *CopyItem, *MoveItem, *ShredItem, *DeleteItem, *AttrItem, *RenameItem;
+    QMenu* ViewersMenu = nullptr;
+    QAction *ViewAsciiItem, *ViewHexItem, *ViewPicturesItem;
+    QMenu* AppMenu = nullptr;
+    QList<QAction*> AppItems;  // A1 .. A9
+    QAction* AppMoreItem = nullptr;
+    QMenu* ListMenu = nullptr;
+    QMenu *ListEditMenu, *ListViewersMenu, *ListAppMenu, *ListTagMenu, *ListPerformMenu;
+    QAction *ListEditItem, *ListNewFileItem;
+    QAction *ListViewAsciiItem, *ListViewHexItem, *ListViewPictureItem;
+    QList<QAction*> ListAppItems;
+    QAction* ListAppMoreItem = nullptr;
+    QAction *ListTagSingleItem, *ListTagAttrItem;
+
     // ---- keys and mouse in the file list (list_input_mdi_child_window.cpp)
     // A press at a viewport point of the list; the list's context menu
     // (byMouse: asked for by the right button).
@@ -221,12 +245,22 @@ protected:
     // measured from; in the Tag column of the current row it toggles the tag.
     void ListLeftPressed(const QPoint& point);
 
-    // ---- menu items both window kinds have (menus_mdi_child_window.cpp)
+    // ---- building the menus both window kinds have
     // Runs fn when the item is chosen; errors are shown, the program goes on.
     void OnTrigger(QAction* action, std::function<void()> fn);
+    // The Tag menu; withCompare: with "&Compare Paths ..." (split windows).
+    void BuildTagMenu(bool withCompare);
+    // The Perform items start disabled.
+    void BuildPerformMenu();
+    void BuildViewersMenu();
+    void BuildAppMenu();
+    // The list's context menu with Edit, Viewers, Applications, Tag and
+    // Perform (built after the menus above).
+    void BuildListMenu();
     // The nine application items and "&More ..." (hidden) of an
     // Applications menu; numbered: the menu bar's captions "&A1" ...
     void BuildAppItems(QMenu* menu, QList<QAction*>& items, QAction*& more, bool numbered);
+    void ConnectViewerItems(QAction* ascii, QAction* hex, QAction* picture);
     // A viewer on the current row.
     void ShowViewer(TCommand viewer);
 

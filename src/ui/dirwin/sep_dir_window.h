@@ -43,13 +43,8 @@ public:
     // click in the tree.
     std::string SelectedDir;
 
-    // ---- menus merged into the main window's menu bar; the file list's
-    // context menu shows the same Tag and Perform actions
-    QMenu* TagMenu;
-    QAction *TagAllItem, *TagReverseItem, *TagNoneItem, *TagDateItem, *TagSizeItem, *TagWildItem,
-        *TagAttrItem, *TagCompareItem, *TagSearchItem;
-    QMenu* PerformMenu;
-    QAction *CopyItem, *MoveItem, *ShredItem, *DeleteItem, *AttrItem, *RenameItem;
+    // ---- menus merged into the main window's menu bar besides those of
+    // TMDIChild
     QMenu* DirectoryMenu;
     QAction *DirCreateItem, *DirRemoveItem, *DirCopyItem, *DirViewItem, *DirViewNewItem, *DirBackItem,
         *DirRenameItem;
@@ -57,26 +52,14 @@ public:
     QMenu* SortMenu;
     QAction *SortNameItem, *SortTypeItem, *SortDateItem, *SortSizeItem;
     QAction *WildcardsItem, *AllOptionsItem, *ShowDrivesItem;
-    QMenu* ViewersMenu;
-    QAction *ViewAsciiItem, *ViewHexItem, *ViewPicturesItem;
-    QMenu* AppMenu;
-    QList<QAction*> AppItems;  // A1 .. A9
-    QAction* AppMoreItem;
 
     // ---- the tree's context menu: the Directory commands by other names
     QMenu* TreeMenu;
     QAction *TreeViewItem, *TreeViewNewItem, *TreeBackItem, *TreeCreateItem, *TreeRemoveItem,
         *TreeCopyItem, *TreeRenameItem;
 
-    // ---- the file list's context menu; its own items are those named
-    // differently from their menu-bar twins, and those it alone has
-    QMenu* ListMenu;
-    QMenu *ListEditMenu, *ListViewersMenu, *ListAppMenu, *ListTagMenu, *ListPerformMenu, *ListSortMenu;
-    QAction *ListEditItem, *ListNewFileItem;
-    QAction *ListViewAsciiItem, *ListViewHexItem, *ListViewPictureItem;
-    QList<QAction*> ListAppItems;
-    QAction* ListAppMoreItem;
-    QAction *ListTagSingleItem, *ListTagAttrItem;
+    // ---- the file list's context menu: TMDIChild's, with these
+    QMenu* ListSortMenu;
     QAction* ListWildcardsItem;
     QAction *ListSortNameItem, *ListSortTypeItem, *ListSortDateItem, *ListSortSizeItem;
 
@@ -182,18 +165,13 @@ protected:
 private:
     void BuildControls();
     void BuildMenus();
-    void BuildTagMenu();
-    void BuildPerformMenu();
     void BuildDirectoryMenu();
     void BuildOptionsMenu();
-    void BuildViewersMenu();
     void BuildTreeMenu();
-    void BuildListMenu();
     // Item builders shared by the main menus and the context menus.
     QList<QAction*> AddSortItems(QMenu* menu, const char* prefix, const char* typeCaption);
     void ConnectDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, QAction* create,
                                QAction* remove, QAction* rename, QAction* back);
-    void ConnectViewerItems(QAction* ascii, QAction* hex, QAction* picture);
     void SetDirectoryItems(QAction* view, QAction* viewNew, QAction* copy, QAction* create,
                            QAction* remove, QAction* rename, QAction* back, bool onItem,
                            bool createAlways);
