@@ -28,9 +28,10 @@ struct TDragFacts {
     bool SourceAlive = false;     // the window the drag started from still exists
     bool FromThisWindow = false;  // ... and it is the window under the mouse
     bool Move = false;            // Ctrl at the start (outside files: at the drop)
-    // A file drag: the directories the dragged files are in. A directory
-    // drag: the dragged directory. Files from outside: the directory of
-    // each file.
+    // Where the dragged things would land on themselves. A file drag: for
+    // a copy the source window's directory, for a move the directories of
+    // the dragged files. A directory drag: the dragged directory. Files
+    // from outside: the directory of each file.
     std::vector<std::string> SourceDirs;
     // A split window's list or client area: the window's directory. The
     // tree: the directory of the item under the mouse. A result window's

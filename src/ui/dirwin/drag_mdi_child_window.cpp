@@ -37,20 +37,24 @@ void TMDIChild::StartFileDrag(Qt::KeyboardModifiers modifiers) {
     else if (!IsTagged(row))
         TagEntry(row);  // tags already set stay
 
-    // Where the files may not be dropped: the window's directory (a result
-    // window's copy keeps the files' directories below the target, so only
-    // its base would copy them onto themselves) and each file's directory
-    // (a move puts every file straight into the target).
-    std::vector<std::string> paths, dirs{GetDirectory()};
+    const bool move = (modifiers & Qt::ControlModifier) != 0;
+    // Where the files may not be dropped, as that would put them onto
+    // themselves: a move puts every file straight into the target, so not
+    // into any file's directory; a result window's copy keeps the files'
+    // directories below the target, so not into its base (a split window's
+    // directory is its files' directory either way).
+    std::vector<std::string> paths, dirs;
+    if (!move) dirs.push_back(GetDirectory());
     for (int i = FirstTagged(); i != -1; i = NextTagged(i)) {
         paths.push_back(GetEntryPath(i));
+        if (!move) continue;
         // A result window lists each directory's files together: a
         // directory already noted is mostly the last one.
         std::string dir = ParentDirectory(paths.back());
         if (dirs.empty() || !plat::SameText(dirs.back(), dir)) dirs.push_back(std::move(dir));
     }
     TDragState& drag = frame->Drag();
-    drag.IsMove = (modifiers & Qt::ControlModifier) != 0;
+    drag.IsMove = move;
     drag.IsDirectory = false;
     drag.SourceDirs = std::move(dirs);
     drag.Source = this;

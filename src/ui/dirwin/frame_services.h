@@ -47,8 +47,8 @@ struct TDragState {
     QPointer<TMDIChild> Source;
     bool IsDirectory = false;
     bool IsMove = false;
-    // The directories the dragged files are in (a directory drag: the
-    // dragged directory); a drop into one of them is refused.
+    // Where a drop would put the dragged files onto themselves (a
+    // directory drag: the dragged directory); a drop there is refused.
     std::vector<std::string> SourceDirs;
 };
 

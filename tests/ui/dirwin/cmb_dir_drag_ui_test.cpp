@@ -89,23 +89,41 @@ TEST_F(CmbDirDragTest, RowsOfSeveralDirectoriesCopyIntoAnotherWindow) {
     found->TagEntry(Row("A\\B\\deep.txt"));
     DragRow(found, Row("C\\other.txt"));
     ASSERT_EQ(drags, 1);
-    EXPECT_EQ(form->Drag().SourceDirs, (Files{"C:\\found", "C:\\found\\A\\B", "C:\\found\\C"}));
+    EXPECT_EQ(form->Drag().SourceDirs, Files{"C:\\found"});
     const QList<QUrl> urls = dragged->urls();
     ASSERT_EQ(urls.size(), 2);
     EXPECT_EQ(urls[0].toLocalFile().toStdString(), env.Host("c/found/A/B/deep.txt"));
     EXPECT_EQ(urls[1].toLocalFile().toStdString(), env.Host("c/found/C/other.txt"));
 
-    // Not into the base, nor into a directory one of the files is in.
-    for (const char* dir : {"C:\\found", "C:\\found\\C"}) {
-        TSepDir* own = Open(dir);
-        EXPECT_FALSE(SendDrop(own->LB1->viewport(), RowPoint(own, 0), dragged.get()).dropped) << dir;
-    }
+    // A copy keeps the files' directories below the target: not into the
+    // base, where each would land on itself; into a directory of a file,
+    // below which it lands again.
+    TSepDir* base = Open("C:\\found");
+    TSepDir* sub = Open("C:\\found\\C");
+    EXPECT_FALSE(SendDrop(base->LB1->viewport(), RowPoint(base, 0), dragged.get()).dropped);
     EXPECT_FALSE(NextDialog());
+    EXPECT_TRUE(SendDrop(sub->LB1->viewport(), RowPoint(sub, 0), dragged.get()).dropped);
+    std::optional<TSeen> seen = NextDialog();
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(seen->destination, "C:\\found\\C");
+    // A move puts each file into the target itself: into the base, but
+    // not into a directory one of the files is in.
+    DragRow(found, Row("C\\other.txt"), Qt::ControlModifier);
+    EXPECT_EQ(form->Drag().SourceDirs, (Files{"C:\\found\\A\\B", "C:\\found\\C"}));
+    EXPECT_FALSE(SendDrop(sub->LB1->viewport(), RowPoint(sub, 0), dragged.get()).dropped);
+    EXPECT_FALSE(NextDialog());
+    EXPECT_TRUE(SendDrop(base->LB1->viewport(), RowPoint(base, 0), dragged.get()).dropped);
+    seen = NextDialog();
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(seen->name, "FMove");
+    EXPECT_EQ(seen->destination, "C:\\found");
+
+    DragRow(found, Row("C\\other.txt"));
 
     const TDropped r = SendDrop(dest->LB1->viewport(), RowPoint(dest, 0), dragged.get());
     EXPECT_TRUE(r.dropped);
     EXPECT_EQ(form->Drag().Source, nullptr);
-    std::optional<TSeen> seen = NextDialog(PressOK);
+    seen = NextDialog(PressOK);
     ASSERT_TRUE(seen);
     EXPECT_EQ(seen->name, "FCopy");
     EXPECT_EQ(seen->destination, "D:\\dest");
