@@ -349,10 +349,7 @@ void TCmbDir::closeEvent(QCloseEvent* event) {
     }
     TMDIChild::closeEvent(event);
     if (!event->isAccepted()) return;
-    CancelDrag();
-    FreeEntries();
-    LB1->SetRowCount(0);
-    Closing = true;
+    CloseList();
 }
 
 bool TCmbDir::eventFilter(QObject* watched, QEvent* event) {

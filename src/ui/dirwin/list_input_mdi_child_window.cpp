@@ -61,6 +61,13 @@ void TMDIChild::BuildFileList(QWidget* client) {
     LB1->viewport()->installEventFilter(this);
 }
 
+void TMDIChild::CloseList() {
+    CancelDrag();
+    FreeEntries();
+    LB1->SetRowCount(0);
+    Closing = true;
+}
+
 void TMDIChild::ListKeyReleased(int key, Qt::KeyboardModifiers modifiers) {
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier)) return;
     const int row = LB1->CurrentRow();

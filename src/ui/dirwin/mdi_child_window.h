@@ -241,6 +241,9 @@ protected:
     // and the header's viewport (a section resize ends at a release).
     void BuildFileList(QWidget* client);
     bool headerResized_ = false;  // a section was resized; widths are stored at the release
+    // The window is closing: a drag from it ends, its entries and rows go,
+    // and layout stops.
+    void CloseList();
     // A left press at a viewport point of the list: where a drag is
     // measured from; in the Tag column of the current row it toggles the tag.
     void ListLeftPressed(const QPoint& point);

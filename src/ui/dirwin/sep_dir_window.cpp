@@ -410,10 +410,7 @@ void TSepDir::PopupListMenu(const QPoint& point, bool byMouse) {
 void TSepDir::closeEvent(QCloseEvent* event) {
     TMDIChild::closeEvent(event);
     if (!event->isAccepted()) return;
-    CancelDrag();
-    FreeEntries();
-    LB1->SetRowCount(0);
-    Closing = true;
+    CloseList();
 }
 
 bool TSepDir::eventFilter(QObject* watched, QEvent* event) {
